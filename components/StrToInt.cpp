@@ -1,0 +1,134 @@
+#include "StrToInt.h"
+
+#include "EConvertError.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace {
+
+constexpr char32_t Invalid = 0xFFFD;
+constexpr std::size_t QuotedLimit = 40;
+
+// Decodes UTF-8; every malformed or overlong sequence becomes one Invalid.
+std::vector<char32_t> Decode(const AnsiString& Text) {
+  std::vector<char32_t> Out;
+  Out.reserve(Text.size());
+  const auto* P = reinterpret_cast<const unsigned char*>(Text.data());
+  const auto* End = P + Text.size();
+  while (P < End) {
+    const unsigned char Lead = *P++;
+    int More = 0;
+    char32_t C = 0;
+    char32_t Min = 0;
+    if (Lead < 0x80) {
+      Out.push_back(Lead);
+      continue;
+    } else if ((Lead & 0xE0) == 0xC0) {
+      More = 1, C = Lead & 0x1F, Min = 0x80;
+    } else if ((Lead & 0xF0) == 0xE0) {
+      More = 2, C = Lead & 0x0F, Min = 0x800;
+    } else if ((Lead & 0xF8) == 0xF0) {
+      More = 3, C = Lead & 0x07, Min = 0x10000;
+    } else {
+      Out.push_back(Invalid);
+      continue;
+    }
+    bool Ok = true;
+    for (; More > 0; --More) {
+      if (P == End || (*P & 0xC0) != 0x80) {
+        Ok = false;
+        break;
+      }
+      C = (C << 6) | (*P++ & 0x3F);
+    }
+    const bool Surrogate = C >= 0xD800 && C <= 0xDFFF;
+    Out.push_back(Ok && C >= Min && C <= 0x10FFFF && !Surrogate ? C : Invalid);
+  }
+  return Out;
+}
+
+void Encode(char32_t C, AnsiString& Out) {
+  if (C < 0x80) {
+    Out += static_cast<char>(C);
+  } else if (C < 0x800) {
+    Out += static_cast<char>(0xC0 | (C >> 6));
+    Out += static_cast<char>(0x80 | (C & 0x3F));
+  } else if (C < 0x10000) {
+    Out += static_cast<char>(0xE0 | (C >> 12));
+    Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+    Out += static_cast<char>(0x80 | (C & 0x3F));
+  } else {
+    Out += static_cast<char>(0xF0 | (C >> 18));
+    Out += static_cast<char>(0x80 | ((C >> 12) & 0x3F));
+    Out += static_cast<char>(0x80 | ((C >> 6) & 0x3F));
+    Out += static_cast<char>(0x80 | (C & 0x3F));
+  }
+}
+
+bool IsSpace(char32_t C) {
+  return C == ' ' || (C >= '\t' && C <= '\r') || C == 0xA0 || C == 0x3000;
+}
+
+bool IsControl(char32_t C) { return C < 0x20 || (C >= 0x7F && C < 0xA0); }
+
+// 0 to 9 for an ASCII or full-width digit, -1 otherwise.
+int DigitValue(char32_t C) {
+  if (C >= '0' && C <= '9')
+    return static_cast<int>(C - '0');
+  if (C >= 0xFF10 && C <= 0xFF19)
+    return static_cast<int>(C - 0xFF10);
+  return -1;
+}
+
+// The text as the error message shows it: short, printable, valid UTF-8.
+AnsiString Quote(const std::vector<char32_t>& Chars) {
+  AnsiString Out = "'";
+  for (std::size_t I = 0; I < Chars.size() && I < QuotedLimit; ++I)
+    Encode(IsControl(Chars[I]) ? Invalid : Chars[I], Out);
+  if (Chars.size() > QuotedLimit)
+    Out += "\u2026";
+  return Out + "'";
+}
+
+[[noreturn]] void Reject(const std::vector<char32_t>& Chars) {
+  throw EConvertError(Quote(Chars) + " is not a valid integer");
+}
+
+} // namespace
+
+std::int32_t StrToInt(const AnsiString& Text) {
+  const std::vector<char32_t> Chars = Decode(Text);
+  std::size_t Begin = 0;
+  std::size_t End = Chars.size();
+  while (Begin < End && IsSpace(Chars[Begin]))
+    ++Begin;
+  while (End > Begin && IsSpace(Chars[End - 1]))
+    --End;
+
+  bool Negative = false;
+  if (Begin < End) {
+    const char32_t Sign = Chars[Begin];
+    if (Sign == '-' || Sign == 0xFF0D)
+      Negative = true;
+    if (Negative || Sign == '+' || Sign == 0xFF0B)
+      ++Begin;
+  }
+  if (Begin == End)
+    Reject(Chars);
+
+  // The magnitude may reach 2^31 for the most negative value; stop as soon as it is past that.
+  constexpr std::int64_t Limit = std::int64_t{1} << 31;
+  std::int64_t Magnitude = 0;
+  for (std::size_t I = Begin; I < End; ++I) {
+    const int Digit = DigitValue(Chars[I]);
+    if (Digit < 0)
+      Reject(Chars);
+    Magnitude = Magnitude * 10 + Digit;
+    if (Magnitude > Limit)
+      Reject(Chars);
+  }
+  if (!Negative && Magnitude == Limit)
+    Reject(Chars);
+  return static_cast<std::int32_t>(Negative ? -Magnitude : Magnitude);
+}

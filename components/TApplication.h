@@ -1,0 +1,57 @@
+#pragma once
+
+#include "FormReader.h"
+
+#include <memory>
+#include <vector>
+
+class Exception;
+class QApplication;
+class TCustomForm;
+
+// The application object: starts the toolkit, owns the windows and runs the event loop.
+//
+// Data flow: Initialize starts Qt; CreateForm builds a window from the form description carried
+// in the executable under its class name in capitals (TForm1 -> "TFORM1"), binding components
+// and handlers by name, and the first window created becomes the main form; Run shows it and
+// dispatches events until it closes. Handlers are called through CallEvent, which reports
+// anything they throw with ShowException.
+class TApplication {
+public:
+  TApplication();
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  // Starts the toolkit. Where no display can be opened it prints one line saying so and ends
+  // the process with exit status 1.
+  void Initialize();
+
+  // Builds a window of class TFormClass and its components from the class's description, and
+  // sets Reference to it. Raises Exception, leaving Reference alone, if the description is
+  // missing or wrong.
+  template <class TFormClass> void CreateForm(TFormClass*& Reference) {
+    auto Form = std::make_unique<TFormClass>(nullptr);
+    ReadForm(*Form);
+    Reference = Form.get();
+    AddForm(std::move(Form));
+  }
+
+  // Shows the main form and dispatches events until it has closed.
+  void Run();
+  // Shows E's message in a modal box.
+  void ShowException(const Exception& E);
+  // Ends Run (and any modal box that is up).
+  void Terminate();
+
+  TCustomForm* MainForm() const { return MainForm_; }
+
+private:
+  void AddForm(std::unique_ptr<TCustomForm> Form);
+
+  std::unique_ptr<QApplication> Toolkit_;
+  std::vector<std::unique_ptr<TCustomForm>> Forms_;
+  TCustomForm* MainForm_ = nullptr;
+};
+
+extern TApplication* Application;

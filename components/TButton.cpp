@@ -1,0 +1,15 @@
+#include "TButton.h"
+
+TButton::TButton(QWidget* Parent) : QPushButton(Parent), TControl(static_cast<QWidget&>(*this)) {
+  setAutoDefault(false);
+  setDefault(false);
+  connect(this, &QPushButton::clicked, this, [this] { CallEvent(OnClick, this); });
+}
+
+AnsiString TButton::GetText() const { return text().toStdString(); }
+
+void TButton::SetText(const AnsiString& Value) {
+  const QString Caption = QString::fromStdString(Value);
+  if (Caption != text())
+    setText(Caption);
+}

@@ -1,0 +1,62 @@
+#include "TCustomForm.h"
+
+#include "TApplication.h"
+
+#include <QCloseEvent>
+
+TCustomForm::TCustomForm(TComponent* Owner)
+    : QWidget(qobject_cast<QWidget*>(Owner), Qt::Window), TControl(static_cast<QWidget&>(*this)) {}
+
+AnsiString TCustomForm::GetText() const { return windowTitle().toStdString(); }
+
+void TCustomForm::SetText(const AnsiString& Value) {
+  setWindowTitle(QString::fromStdString(Value));
+}
+
+void TCustomForm::SetBounds(int Left, int Top, int Width, int Height) {
+  OuterSize_ = QSize(Width, Height);
+  OuterSizeFitted_ = false;
+  move(Left, Top);
+  resize(OuterSize_);
+  FitOuterSize();
+}
+
+void TCustomForm::Close() { close(); }
+
+void TCustomForm::showEvent(QShowEvent* Event) {
+  QWidget::showEvent(Event);
+  FitOuterSize();
+  if (Shown_)
+    return;
+  Shown_ = true;
+  for (QWidget* W = nextInFocusChain(); W && W != this; W = W->nextInFocusChain()) {
+    if ((W->focusPolicy() & Qt::TabFocus) && W->isEnabled() && W->isVisibleTo(this)) {
+      W->setFocus(Qt::TabFocusReason);
+      break;
+    }
+  }
+}
+
+void TCustomForm::moveEvent(QMoveEvent* Event) {
+  QWidget::moveEvent(Event);
+  FitOuterSize();
+}
+
+void TCustomForm::closeEvent(QCloseEvent* Event) {
+  QWidget::closeEvent(Event);
+  if (Event->isAccepted() && Application->MainForm() == this)
+    Application->Terminate();
+}
+
+// Width and Height include the window frame; the frame is only known once a window manager has
+// decorated the window, so the client area is shrunk by it then. Without a window manager there
+// is no frame and nothing to do.
+void TCustomForm::FitOuterSize() {
+  if (OuterSizeFitted_ || OuterSize_.isEmpty() || !isVisible())
+    return;
+  const QSize Frame = frameGeometry().size() - size();
+  if (Frame.width() <= 0 && Frame.height() <= 0)
+    return;
+  OuterSizeFitted_ = true;
+  resize(OuterSize_ - Frame);
+}

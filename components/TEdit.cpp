@@ -1,0 +1,11 @@
+#include "TEdit.h"
+
+TEdit::TEdit(QWidget* Parent) : QLineEdit(Parent), TControl(static_cast<QWidget&>(*this)) {}
+
+AnsiString TEdit::GetText() const { return text().toStdString(); }
+
+void TEdit::SetText(const AnsiString& Value) {
+  const QString Text = QString::fromStdString(Value);
+  if (Text != text())
+    setText(Text);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "TControl.h"
+
+#include <QPlainTextEdit>
+#include <optional>
+
+// A multi-line text box: editable, wraps at word boundaries, no scroll bars; Tab moves the focus
+// on instead of typing a tab.
+//
+// Clear and AppendLine are usually called together to replace what the memo shows. The widget
+// is only touched when the result differs from what it already holds, so putting the same text
+// back costs nothing, while anything the user typed is replaced. A Clear that no AppendLine
+// follows takes effect once control returns to the event loop; GetText sees it at once.
+class TMemo : public QPlainTextEdit, public TControl {
+  Q_OBJECT
+
+public:
+  explicit TMemo(QWidget* Parent);
+
+  AnsiString GetText() const override;
+  void SetText(const AnsiString& Value) override;
+  void Clear();
+  // Adds Line as the new last line.
+  void AppendLine(const AnsiString& Line);
+
+private:
+  QString Contents() const;
+  void Show(const QString& Text);
+  void ApplyPending();
+
+  std::optional<QString> Pending_;
+  bool ApplyQueued_ = false;
+};

@@ -1,0 +1,42 @@
+#include "TTimer.h"
+
+#include <QPointer>
+#include <QTimerEvent>
+#include <algorithm>
+#include <utility>
+
+TTimer::TTimer(QObject* Owner) : QObject(Owner) {}
+
+void TTimer::SetInterval(int Milliseconds) {
+  Interval_ = std::max(Milliseconds, 0);
+  UpdateTimer();
+}
+
+void TTimer::SetEnabled(bool Value) {
+  Enabled_ = Value;
+  UpdateTimer();
+}
+
+void TTimer::SetOnTimer(TNotifyEvent Handler) {
+  OnTimer_ = std::move(Handler);
+  UpdateTimer();
+}
+
+void TTimer::UpdateTimer() {
+  if (TimerId_ != 0) {
+    killTimer(TimerId_);
+    TimerId_ = 0;
+  }
+  if (Enabled_ && Interval_ > 0 && OnTimer_)
+    TimerId_ = startTimer(std::max(Interval_, MinimumPeriod), Qt::CoarseTimer);
+}
+
+void TTimer::timerEvent(QTimerEvent* Event) {
+  if (Event->timerId() != TimerId_ || Running_)
+    return;
+  const QPointer<TTimer> Self(this); // the handler may end up deleting this timer
+  Running_ = true;
+  CallEvent(OnTimer_, this);
+  if (Self)
+    Running_ = false;
+}

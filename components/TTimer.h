@@ -1,0 +1,39 @@
+#pragma once
+
+#include "TNotifyEvent.h"
+
+#include <QObject>
+
+// Raises OnTimer repeatedly, at most once per Interval milliseconds, while it is enabled, has a
+// handler and Interval is above 0; also while a modal box is up.
+//
+// The real period is never shorter than MinimumPeriod: a screen shows a new frame about every
+// 16 ms, so ticking faster only burns processor time for changes nobody can see. A tick that
+// comes while the handler is still running (because it opened a modal box) is skipped rather
+// than run inside it.
+class TTimer : public QObject {
+  Q_OBJECT
+
+public:
+  static constexpr int MinimumPeriod = 16;
+
+  explicit TTimer(QObject* Owner);
+
+  int Interval() const { return Interval_; }
+  void SetInterval(int Milliseconds);
+  bool Enabled() const { return Enabled_; }
+  void SetEnabled(bool Value);
+  void SetOnTimer(TNotifyEvent Handler);
+
+protected:
+  void timerEvent(QTimerEvent* Event) override;
+
+private:
+  void UpdateTimer();
+
+  TNotifyEvent OnTimer_;
+  int Interval_ = 1000;
+  bool Enabled_ = true;
+  bool Running_ = false;
+  int TimerId_ = 0;
+};
