@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 #include "MessageBox.h"
+#include "QuitSignals.h"
 #include "TCustomForm.h"
 
 #include <QApplication>
@@ -46,10 +47,19 @@ TApplication* Application = &TheApplication;
 
 TApplication::TApplication() = default;
 
-TApplication::~TApplication() {
+TApplication::~TApplication() { Finalize(); }
+
+void TApplication::Finalize() {
+  MainForm_ = nullptr;
   Forms_.clear();
   Toolkit_.reset();
 }
+
+// Exit handlers run in the reverse order of their registration, interleaved with the
+// destructors of static objects. Registering again after the event loop has run puts the
+// teardown ahead of every static object the toolkit created while it ran.
+void TApplication::FinalizeAtExit() { Application->Finalize(); }
+
 
 void TApplication::Initialize() {
   if (!QApplication::instance()) {
@@ -59,8 +69,15 @@ void TApplication::Initialize() {
     for (const HeldMessage& M : HeldMessages)
       Previous(M.Type, QMessageLogContext(), M.Text);
     HeldMessages.clear();
+    std::atexit(FinalizeAtExit);
   }
   QApplication::setQuitOnLastWindowClosed(false);
+  WatchQuitSignals([this] {
+    if (MainForm_ && MainForm_->isVisible())
+      MainForm_->Close();
+    else
+      Terminate();
+  });
   // The application's icon, when the executable carries one, is that of all its windows.
   if (QFile::exists(QStringLiteral(":/MAINICON")))
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
@@ -77,6 +94,8 @@ void TApplication::Run() {
     return;
   MainForm_->show();
   QApplication::exec();
+  if (Toolkit_)
+    std::atexit(FinalizeAtExit);
 }
 
 void TApplication::ShowException(const Exception& E) {

@@ -48,6 +48,10 @@ public:
 
 private:
   void AddForm(std::unique_ptr<TCustomForm> Form);
+  // Destroys the windows, then the toolkit. Runs at exit, and must run before the toolkit's own
+  // static objects are destroyed, which static destruction alone would not guarantee.
+  void Finalize();
+  static void FinalizeAtExit();
 
   std::unique_ptr<QApplication> Toolkit_;
   std::vector<std::unique_ptr<TCustomForm>> Forms_;
