@@ -298,8 +298,10 @@ private:
   void ArrangeTabOrder() {
     std::stable_sort(TabOrder_.begin(), TabOrder_.end(),
                      [](const auto& A, const auto& B) { return A.first < B.first; });
-    for (std::size_t I = 1; I < TabOrder_.size(); ++I)
-      QWidget::setTabOrder(TabOrder_[I - 1].second, TabOrder_[I].second);
+    std::vector<QWidget*> Controls;
+    for (const auto& Entry : TabOrder_)
+      Controls.push_back(Entry.second);
+    Form_.SetTabOrder(Controls);
   }
 
   QString Unknown(QObject* Object, const QString& Where, const QString& Key) const {

@@ -55,10 +55,17 @@ void TApplication::Finalize() {
   Toolkit_.reset();
 }
 
-// Exit handlers run in the reverse order of their registration, interleaved with the
-// destructors of static objects. Registering again after the event loop has run puts the
-// teardown ahead of every static object the toolkit created while it ran.
 void TApplication::FinalizeAtExit() { Application->Finalize(); }
+
+// The toolkit's static objects are destroyed at exit in the reverse order of their creation, and
+// destroying windows or the toolkit after some of them are gone crashes. Exit handlers run in
+// that same order, so the teardown is registered again after each stretch of work that may have
+// created such objects (starting the toolkit, running the event loop, a report outside it):
+// it then runs before all of them.
+void TApplication::FinalizeBeforeStatics() {
+  if (Toolkit_)
+    std::atexit(FinalizeAtExit);
+}
 
 
 void TApplication::Initialize() {
@@ -69,7 +76,7 @@ void TApplication::Initialize() {
     for (const HeldMessage& M : HeldMessages)
       Previous(M.Type, QMessageLogContext(), M.Text);
     HeldMessages.clear();
-    std::atexit(FinalizeAtExit);
+    FinalizeBeforeStatics();
   }
   QApplication::setQuitOnLastWindowClosed(false);
   WatchQuitSignals([this] {
@@ -93,13 +100,16 @@ void TApplication::Run() {
   if (!MainForm_)
     return;
   MainForm_->show();
+  Running_ = true;
   QApplication::exec();
-  if (Toolkit_)
-    std::atexit(FinalizeAtExit);
+  Running_ = false;
+  FinalizeBeforeStatics();
 }
 
 void TApplication::ShowException(const Exception& E) {
   RunMessageBox(MessageKind::Error, E.Message());
+  if (!Running_)
+    FinalizeBeforeStatics();
 }
 
 void TApplication::Terminate() { QCoreApplication::exit(0); }

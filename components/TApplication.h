@@ -46,16 +46,20 @@ public:
 
   TCustomForm* MainForm() const { return MainForm_; }
 
+  // Destroys the windows, then the toolkit. This happens by itself at exit, after Run or a
+  // report outside it; a caller that keeps using the toolkit afterwards (a test runner) calls it
+  // itself before it returns from main.
+  void Finalize();
+
 private:
   void AddForm(std::unique_ptr<TCustomForm> Form);
-  // Destroys the windows, then the toolkit. Runs at exit, and must run before the toolkit's own
-  // static objects are destroyed, which static destruction alone would not guarantee.
-  void Finalize();
+  void FinalizeBeforeStatics();
   static void FinalizeAtExit();
 
   std::unique_ptr<QApplication> Toolkit_;
   std::vector<std::unique_ptr<TCustomForm>> Forms_;
   TCustomForm* MainForm_ = nullptr;
+  bool Running_ = false;
 };
 
 extern TApplication* Application;

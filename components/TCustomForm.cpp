@@ -23,18 +23,20 @@ void TCustomForm::SetBounds(int Left, int Top, int Width, int Height) {
 
 void TCustomForm::Close() { close(); }
 
+void TCustomForm::SetTabOrder(const std::vector<QWidget*>& Controls) {
+  for (std::size_t I = 1; I < Controls.size(); ++I)
+    QWidget::setTabOrder(Controls[I - 1], Controls[I]);
+  FirstInTabOrder_ = Controls.empty() ? nullptr : Controls.front();
+}
+
 void TCustomForm::showEvent(QShowEvent* Event) {
   QWidget::showEvent(Event);
   FitOuterSize();
   if (Shown_)
     return;
   Shown_ = true;
-  for (QWidget* W = nextInFocusChain(); W && W != this; W = W->nextInFocusChain()) {
-    if ((W->focusPolicy() & Qt::TabFocus) && W->isEnabled() && W->isVisibleTo(this)) {
-      W->setFocus(Qt::TabFocusReason);
-      break;
-    }
-  }
+  if (FirstInTabOrder_)
+    FirstInTabOrder_->setFocus(Qt::TabFocusReason);
 }
 
 void TCustomForm::moveEvent(QMoveEvent* Event) {

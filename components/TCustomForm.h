@@ -3,7 +3,9 @@
 #include "TControl.h"
 #include "TObject.h"
 
+#include <QPointer>
 #include <QWidget>
+#include <vector>
 
 // A top-level window built from a form description (see FormReader). Its caption is the window
 // title. Left and Top are its position on the screen, Width and Height its outer size including
@@ -19,6 +21,9 @@ public:
   void SetText(const AnsiString& Value) override;
   void SetBounds(int Left, int Top, int Width, int Height) override;
   void Close();
+  // Tab moves the focus through Controls in this order, and the first has the focus when the
+  // form is shown.
+  void SetTabOrder(const std::vector<QWidget*>& Controls);
 
 protected:
   void showEvent(QShowEvent* Event) override;
@@ -28,6 +33,7 @@ protected:
 private:
   void FitOuterSize();
 
+  QPointer<QWidget> FirstInTabOrder_;
   QSize OuterSize_;
   bool OuterSizeFitted_ = false;
   bool Shown_ = false;
