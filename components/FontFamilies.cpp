@@ -3,10 +3,12 @@
 #include <QFontDatabase>
 
 QStringList FontFamilies(const QString& Requested) {
-  static const QStringList Korean = {QStringLiteral("NanumGothic"),
-                                     QStringLiteral("Noto Sans CJK KR"),
-                                     QStringLiteral("Malgun Gothic"),
-                                     QStringLiteral("Apple SD Gothic Neo")};
+  // NanumBarunGothic first: its Hangul is a little narrower than NanumGothic's, closer to the
+  // faces the window layouts were drawn with, so captions fit the gaps left for them.
+  static const QStringList Korean = {
+      QStringLiteral("NanumBarunGothic"), QStringLiteral("NanumGothic"),
+      QStringLiteral("Noto Sans CJK KR"), QStringLiteral("Malgun Gothic"),
+      QStringLiteral("Apple SD Gothic Neo")};
   QStringList Families;
   if (!Requested.isEmpty() && QFontDatabase::hasFamily(Requested))
     Families << Requested;

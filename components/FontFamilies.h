@@ -3,7 +3,8 @@
 #include <QStringList>
 
 // The font families to ask Qt for when a description names Requested: Requested itself if the
-// machine has it, then the Korean faces the machine has (NanumGothic, Noto Sans CJK KR, Malgun
-// Gothic, Apple SD Gothic Neo), then the default sans-serif. Qt takes the first one present and
-// falls back along the list for characters it lacks, so Korean text never shows as boxes.
+// machine has it, then the Korean faces the machine has (NanumBarunGothic, NanumGothic, Noto Sans
+// CJK KR, Malgun Gothic, Apple SD Gothic Neo), then the default sans-serif. Qt takes the first one
+// present and falls back along the list for characters it lacks, so Korean text never shows as
+// boxes.
 QStringList FontFamilies(const QString& Requested);

@@ -22,9 +22,13 @@
 
 namespace {
 
-[[noreturn]] void Fail(const QString& Message) { throw Exception(Message.toStdString()); }
+[[noreturn]] void Fail(const QString& Message) {
+  throw Exception(Message.toStdString());
+}
 
-QString Quoted(const QString& Text) { return QLatin1Char('\'') + Text + QLatin1Char('\''); }
+QString Quoted(const QString& Text) {
+  return QLatin1Char('\'') + Text + QLatin1Char('\'');
+}
 
 // The colours a description may name, as the roles of the toolkit's palette that play them.
 bool ColourRole(const QString& Name, QPalette::ColorRole& Role) {
@@ -183,8 +187,8 @@ private:
     }
     for (auto It = Description.begin(); It != Description.end(); ++It) {
       const QString Key = It.key();
-      if (Key == QLatin1String("Name") || Key == QLatin1String("Class") ||
-          Geometry.contains(Key) || (Object == &Form_ && Key == QLatin1String("Components")))
+      if (Key == QLatin1String("Name") || Key == QLatin1String("Class") || Geometry.contains(Key) ||
+          (Object == &Form_ && Key == QLatin1String("Components")))
         continue;
       ApplyProperty(Object, Where, Key, It.value());
     }
@@ -232,10 +236,12 @@ private:
     } else if (Key == QLatin1String("OnTimer") && Timer) {
       Timer->SetOnTimer(BindHandler(Where + QStringLiteral(".OnTimer"), Value));
     } else if (Key == QLatin1String("OnClick") && qobject_cast<TButton*>(Object)) {
-      static_cast<TButton*>(Object)->OnClick = BindHandler(Where + QStringLiteral(".OnClick"), Value);
+      static_cast<TButton*>(Object)->OnClick =
+          BindHandler(Where + QStringLiteral(".OnClick"), Value);
     } else if (IsForm && Key == QLatin1String("OldCreateOrder")) {
       Bool(Where, Key, Value);
-    } else if (IsForm && (Key == QLatin1String("PixelsPerInch") || Key == QLatin1String("TextHeight"))) {
+    } else if (IsForm &&
+               (Key == QLatin1String("PixelsPerInch") || Key == QLatin1String("TextHeight"))) {
       Int(Where, Key, Value);
     } else {
       Fail(Unknown(Object, Where, Key));

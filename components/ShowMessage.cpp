@@ -2,4 +2,6 @@
 
 #include "MessageBox.h"
 
-void ShowMessage(const AnsiString& Text) { RunMessageBox(MessageKind::Plain, Text); }
+void ShowMessage(const AnsiString& Text) {
+  RunMessageBox(MessageKind::Plain, Text);
+}

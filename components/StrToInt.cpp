@@ -70,7 +70,9 @@ bool IsSpace(char32_t C) {
   return C == ' ' || (C >= '\t' && C <= '\r') || C == 0xA0 || C == 0x3000;
 }
 
-bool IsControl(char32_t C) { return C < 0x20 || (C >= 0x7F && C < 0xA0); }
+bool IsControl(char32_t C) {
+  return C < 0x20 || (C >= 0x7F && C < 0xA0);
+}
 
 // 0 to 9 for an ASCII or full-width digit, -1 otherwise.
 int DigitValue(char32_t C) {

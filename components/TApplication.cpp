@@ -47,7 +47,9 @@ TApplication* Application = &TheApplication;
 
 TApplication::TApplication() = default;
 
-TApplication::~TApplication() { Finalize(); }
+TApplication::~TApplication() {
+  Finalize();
+}
 
 void TApplication::Finalize() {
   MainForm_ = nullptr;
@@ -55,7 +57,9 @@ void TApplication::Finalize() {
   Toolkit_.reset();
 }
 
-void TApplication::FinalizeAtExit() { Application->Finalize(); }
+void TApplication::FinalizeAtExit() {
+  Application->Finalize();
+}
 
 // The toolkit's static objects are destroyed at exit in the reverse order of their creation, and
 // destroying windows or the toolkit after some of them are gone crashes. Exit handlers run in
@@ -66,7 +70,6 @@ void TApplication::FinalizeBeforeStatics() {
   if (Toolkit_)
     std::atexit(FinalizeAtExit);
 }
-
 
 void TApplication::Initialize() {
   if (!QApplication::instance()) {
@@ -112,4 +115,6 @@ void TApplication::ShowException(const Exception& E) {
     FinalizeBeforeStatics();
 }
 
-void TApplication::Terminate() { QCoreApplication::exit(0); }
+void TApplication::Terminate() {
+  QCoreApplication::exit(0);
+}

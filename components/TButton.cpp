@@ -6,7 +6,9 @@ TButton::TButton(QWidget* Parent) : QPushButton(Parent), TControl(static_cast<QW
   connect(this, &QPushButton::clicked, this, [this] { CallEvent(OnClick, this); });
 }
 
-AnsiString TButton::GetText() const { return text().toStdString(); }
+AnsiString TButton::GetText() const {
+  return text().toStdString();
+}
 
 void TButton::SetText(const AnsiString& Value) {
   const QString Caption = QString::fromStdString(Value);

@@ -7,7 +7,9 @@
 TCustomForm::TCustomForm(TComponent* Owner)
     : QWidget(qobject_cast<QWidget*>(Owner), Qt::Window), TControl(static_cast<QWidget&>(*this)) {}
 
-AnsiString TCustomForm::GetText() const { return windowTitle().toStdString(); }
+AnsiString TCustomForm::GetText() const {
+  return windowTitle().toStdString();
+}
 
 void TCustomForm::SetText(const AnsiString& Value) {
   setWindowTitle(QString::fromStdString(Value));
@@ -21,7 +23,9 @@ void TCustomForm::SetBounds(int Left, int Top, int Width, int Height) {
   FitOuterSize();
 }
 
-void TCustomForm::Close() { close(); }
+void TCustomForm::Close() {
+  close();
+}
 
 void TCustomForm::SetTabOrder(const std::vector<QWidget*>& Controls) {
   for (std::size_t I = 1; I < Controls.size(); ++I)

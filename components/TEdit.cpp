@@ -2,7 +2,9 @@
 
 TEdit::TEdit(QWidget* Parent) : QLineEdit(Parent), TControl(static_cast<QWidget&>(*this)) {}
 
-AnsiString TEdit::GetText() const { return text().toStdString(); }
+AnsiString TEdit::GetText() const {
+  return text().toStdString();
+}
 
 void TEdit::SetText(const AnsiString& Value) {
   const QString Text = QString::fromStdString(Value);

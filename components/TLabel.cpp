@@ -8,7 +8,9 @@ TLabel::TLabel(QWidget* Parent) : QLabel(Parent), TControl(static_cast<QWidget&>
   setTextFormat(Qt::PlainText);
 }
 
-AnsiString TLabel::GetText() const { return text().toStdString(); }
+AnsiString TLabel::GetText() const {
+  return text().toStdString();
+}
 
 void TLabel::SetText(const AnsiString& Value) {
   const QString Caption = QString::fromStdString(Value);

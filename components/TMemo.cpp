@@ -8,9 +8,13 @@ TMemo::TMemo(QWidget* Parent) : QPlainTextEdit(Parent), TControl(static_cast<QWi
   setTabChangesFocus(true);
 }
 
-AnsiString TMemo::GetText() const { return Contents().toStdString(); }
+AnsiString TMemo::GetText() const {
+  return Contents().toStdString();
+}
 
-void TMemo::SetText(const AnsiString& Value) { Show(QString::fromStdString(Value)); }
+void TMemo::SetText(const AnsiString& Value) {
+  Show(QString::fromStdString(Value));
+}
 
 void TMemo::Clear() {
   Pending_ = QString();
@@ -27,7 +31,9 @@ void TMemo::AppendLine(const AnsiString& Line) {
   Show(Text + QString::fromStdString(Line));
 }
 
-QString TMemo::Contents() const { return Pending_ ? *Pending_ : toPlainText(); }
+QString TMemo::Contents() const {
+  return Pending_ ? *Pending_ : toPlainText();
+}
 
 void TMemo::Show(const QString& Text) {
   Pending_.reset();

@@ -4,11 +4,15 @@ std::int32_t CurrentQuestion = 0;
 
 namespace {
 
-bool IsBankEntry(std::int32_t Entry) { return Entry >= 0 && Entry < QuestionCount; }
+bool IsBankEntry(std::int32_t Entry) {
+  return Entry >= 0 && Entry < QuestionCount;
+}
 
 } // namespace
 
-bool IsFinished() { return CurrentQuestion == QuestionCount; }
+bool IsFinished() {
+  return CurrentQuestion == QuestionCount;
+}
 
 AnsiString CurrentQuestionText() {
   return IsBankEntry(CurrentQuestion) ? Questions[CurrentQuestion] : AnsiString();
@@ -24,7 +28,9 @@ bool CheckAnswer(std::int32_t Value) {
   return IsBankEntry(CurrentQuestion) && Value == AnswerKeys[CurrentQuestion];
 }
 
-AnsiString VerdictText(bool Correct) { return Correct ? "correct!" : "incorrect!"; }
+AnsiString VerdictText(bool Correct) {
+  return Correct ? "correct!" : "incorrect!";
+}
 
 void Advance() {
   if (IsBankEntry(CurrentQuestion))

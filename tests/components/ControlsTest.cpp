@@ -100,7 +100,8 @@ TEST_F(Controls, TextsRoundTrip) {
 TEST_F(Controls, FocusStartsFirstInTabOrderAndTabFollowsIt) {
   ShowActive();
   ASSERT_TRUE(QApplication::focusWidget());
-  EXPECT_EQ(QApplication::focusWidget(), Form.Edit1) << QApplication::focusWidget()->objectName().toStdString();
+  EXPECT_EQ(QApplication::focusWidget(), Form.Edit1)
+      << QApplication::focusWidget()->objectName().toStdString();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), Form.Button1);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -65,8 +65,7 @@ TEST_F(EventLoop, WhileABoxIsUpTheOtherWindowsTakeNoInput) {
   int Polls = 0;
   // Input goes to the window as the window system would deliver it, not straight to a widget.
   MessageBoxWatcher Watcher([&](QMessageBox&) {
-    QTest::mouseClick(Form->windowHandle(), Qt::LeftButton, {},
-                      Form->Button1->geometry().center());
+    QTest::mouseClick(Form->windowHandle(), Qt::LeftButton, {}, Form->Button1->geometry().center());
     QTest::keyClick(Form->windowHandle(), Qt::Key_9);
     return ++Polls == 3;
   });

@@ -1,6 +1,7 @@
+#include "FormReader.h"
+
 #include "Exception.h"
 #include "FontFamilies.h"
-#include "FormReader.h"
 #include "TTestForm.h"
 
 #include <QFontDatabase>
@@ -18,7 +19,8 @@ TEST(FormReader, BuildsEveryComponentWithItsPropertiesAndBindings) {
   EXPECT_EQ(Form.GetText(), "시험 창");
   EXPECT_EQ(Form.objectName(), "TestForm");
   EXPECT_EQ(Form.size(), QSize(400, 300)); // no window manager, so no frame to take off
-  ASSERT_TRUE(Form.Label1 && Form.Label2 && Form.Memo1 && Form.Edit1 && Form.Button1 && Form.Timer1);
+  ASSERT_TRUE(Form.Label1 && Form.Label2 && Form.Memo1 && Form.Edit1 && Form.Button1 &&
+              Form.Timer1);
   EXPECT_EQ(Form.Edit1->parentWidget(), &Form);
   EXPECT_EQ(Form.Edit1->geometry(), QRect(10, 150, 60, 30));
   EXPECT_EQ(Form.Edit1->GetText(), "7");
@@ -44,14 +46,12 @@ QJsonObject Minimal() {
   auto Component = [](const char* Name, const char* Class) {
     return QJsonObject{{"Name", Name}, {"Class", Class}};
   };
-  return QJsonObject{{"Name", "TestForm"},
-                     {"Class", "TTestForm"},
-                     {"Components", QJsonArray{Component("Label1", "TLabel"),
-                                               Component("Label2", "TLabel"),
-                                               Component("Memo1", "TMemo"),
-                                               Component("Edit1", "TEdit"),
-                                               Component("Button1", "TButton"),
-                                               Component("Timer1", "TTimer")}}};
+  return QJsonObject{
+      {"Name", "TestForm"},
+      {"Class", "TTestForm"},
+      {"Components", QJsonArray{Component("Label1", "TLabel"), Component("Label2", "TLabel"),
+                                Component("Memo1", "TMemo"), Component("Edit1", "TEdit"),
+                                Component("Button1", "TButton"), Component("Timer1", "TTimer")}}};
 }
 
 // Changes component Index of Description.
@@ -69,7 +69,9 @@ struct BadDescription {
   const char* MessageNames; // what the error message must mention
 };
 
-QByteArray Json(const QJsonObject& Description) { return QJsonDocument(Description).toJson(); }
+QByteArray Json(const QJsonObject& Description) {
+  return QJsonDocument(Description).toJson();
+}
 
 QByteArray WithComponent(int Index, const char* Key, const QJsonValue& Value) {
   QJsonObject D = Minimal();
@@ -148,12 +150,11 @@ INSTANTIATE_TEST_SUITE_P(
                        "Timer1"},
         BadDescription{"DuplicateName", [] { return WithComponent(1, "Name", "Label1"); },
                        "Label1"},
-        BadDescription{"NamelessComponent", [] { return WithComponent(1, "Name", ""); },
-                       "no name"},
+        BadDescription{"NamelessComponent", [] { return WithComponent(1, "Name", ""); }, "no name"},
         BadDescription{"UnknownHandler", [] { return WithComponent(4, "OnClick", "Button1Clik"); },
                        "Button1Clik"},
-        BadDescription{"HandlerWithoutSender", [] { return WithComponent(4, "OnClick", "Refresh"); },
-                       "Refresh"},
-        BadDescription{"EventOfAnotherClass", [] { return WithComponent(3, "OnClick", "Button1Click"); },
-                       "OnClick"}),
+        BadDescription{"HandlerWithoutSender",
+                       [] { return WithComponent(4, "OnClick", "Refresh"); }, "Refresh"},
+        BadDescription{"EventOfAnotherClass",
+                       [] { return WithComponent(3, "OnClick", "Button1Click"); }, "OnClick"}),
     [](const ::testing::TestParamInfo<BadDescription>& Info) { return Info.param.Name; });

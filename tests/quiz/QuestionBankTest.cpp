@@ -1,7 +1,6 @@
 #include "QuestionBank.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 // Structural facts of the bank; the texts themselves are checked through the window's tests.
@@ -9,7 +8,8 @@
 TEST(QuestionBank, QuestionsAreNumberedOneToTwentyInOrder) {
   for (int Entry = 0; Entry < QuestionCount - 1; ++Entry) {
     const std::string Prefix = std::to_string(Entry + 1) + ".";
-    EXPECT_EQ(Questions[Entry].rfind(Prefix, 0), 0u) << "entry " << Entry << ": " << Questions[Entry];
+    EXPECT_EQ(Questions[Entry].rfind(Prefix, 0), 0u)
+        << "entry " << Entry << ": " << Questions[Entry];
     // The text goes on straight after the full stop ("18.983년", not "18. 983년").
     ASSERT_GT(Questions[Entry].size(), Prefix.size());
     EXPECT_NE(Questions[Entry][Prefix.size()], ' ') << "entry " << Entry;

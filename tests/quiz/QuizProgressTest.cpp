@@ -1,7 +1,6 @@
 #include "QuizProgress.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {
@@ -21,7 +20,8 @@ protected:
   }
 };
 
-const std::vector<int> ShortestRun = {3, 1, 2, 2, 1, 2, 3, 1, 1, 1, 3, 1, 3, 4, 1, 1, 4, 3, 3, 1, 1};
+const std::vector<int> ShortestRun = {3, 1, 2, 2, 1, 2, 3, 1, 1, 1, 3,
+                                      1, 3, 4, 1, 1, 4, 3, 3, 1, 1};
 
 } // namespace
 
@@ -50,7 +50,8 @@ TEST_F(QuizProgress, VerdictTexts) {
 TEST_F(QuizProgress, SameChoicesDifferentKeys) {
   // Entries 12 and 13 both offer "1" to "4"; only the keys tell them apart.
   CurrentQuestion = 12;
-  const AnsiString Captions12 = ChoiceCaption(1) + ChoiceCaption(2) + ChoiceCaption(3) + ChoiceCaption(4);
+  const AnsiString Captions12 =
+      ChoiceCaption(1) + ChoiceCaption(2) + ChoiceCaption(3) + ChoiceCaption(4);
   EXPECT_TRUE(CheckAnswer(3));
   EXPECT_FALSE(CheckAnswer(4));
   CurrentQuestion = 13;
