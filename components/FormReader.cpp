@@ -77,6 +77,7 @@ public:
       Create(Component.toObject());
     }
     ArrangeTabOrder();
+    LinkFocusControls();
     CheckEveryFieldBound();
   }
 
@@ -226,6 +227,8 @@ private:
     } else if (Key == QLatin1String("TabOrder") && Widget && !IsForm &&
                !qobject_cast<TLabel*>(Object)) {
       TabOrder_.push_back({Int(Where, Key, Value), Widget});
+    } else if (Key == QLatin1String("FocusControl") && qobject_cast<TLabel*>(Object)) {
+      FocusControls_.push_back({static_cast<TLabel*>(Object), String(Where, Key, Value)});
     } else if (Key == QLatin1String("Interval") && Timer) {
       const int Interval = Int(Where, Key, Value);
       if (Interval < 0)
@@ -301,6 +304,17 @@ private:
     Widget->setFont(Font);
   }
 
+  // A label names the control it stands for (a screen reader reads the label as its name).
+  void LinkFocusControls() {
+    for (const auto& [Label, Name] : FocusControls_) {
+      auto* Control = Form_.findChild<QWidget*>(Name, Qt::FindDirectChildrenOnly);
+      if (!Control || !dynamic_cast<TControl*>(Control))
+        Fail(QStringLiteral("%1: %2.FocusControl names %3, which is no control of the form")
+                 .arg(Source_, Label->objectName(), Quoted(Name)));
+      Label->setBuddy(Control);
+    }
+  }
+
   void ArrangeTabOrder() {
     std::stable_sort(TabOrder_.begin(), TabOrder_.end(),
                      [](const auto& A, const auto& B) { return A.first < B.first; });
@@ -344,6 +358,7 @@ private:
   const QString Source_;
   QSet<QString> Names_;
   std::vector<std::pair<int, QWidget*>> TabOrder_;
+  std::vector<std::pair<TLabel*, QString>> FocusControls_;
 };
 
 } // namespace

@@ -16,8 +16,9 @@ class TCustomForm;
 // (OnClick, OnTimer) names a Q_INVOKABLE method of the form taking the sender (TObject*).
 // Properties: Left, Top, Width, Height, Caption (form, label, button), Text (edit, memo), Lines
 // (memo), Color, Font.Name, Font.Height (negative: character height in pixels), Font.Style,
-// Font.Color, Font.Charset, TabOrder (edit, memo, button), Interval and Enabled (timer), and the
-// form's OldCreateOrder, PixelsPerInch and TextHeight, which change nothing here.
+// Font.Color, Font.Charset, TabOrder (edit, memo, button), FocusControl (label: the control it
+// names for a screen reader), Interval and Enabled (timer), and the form's OldCreateOrder,
+// PixelsPerInch and TextHeight, which change nothing here.
 //
 // Anything the reader does not know (a class, a property, a value of the wrong type, a component
 // the form has no field for, a field left without a component, a handler the form lacks) raises

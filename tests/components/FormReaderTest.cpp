@@ -151,6 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadDescription{"DuplicateName", [] { return WithComponent(1, "Name", "Label1"); },
                        "Label1"},
         BadDescription{"NamelessComponent", [] { return WithComponent(1, "Name", ""); }, "no name"},
+        BadDescription{"FocusControlThatIsNoControl",
+                       [] { return WithComponent(0, "FocusControl", "Timer1"); }, "Timer1"},
         BadDescription{"UnknownHandler", [] { return WithComponent(4, "OnClick", "Button1Clik"); },
                        "Button1Clik"},
         BadDescription{"HandlerWithoutSender",
