@@ -1,5 +1,18 @@
 #include "TMemo.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+const bool TracePaints = [] {
+  const char* Value = std::getenv("BENCH_TRACE_MEMO");
+  return Value && *Value == '1';
+}();
+
+} // namespace
+
 TMemo::TMemo(QWidget* Parent) : QPlainTextEdit(Parent), TControl(static_cast<QWidget&>(*this)) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -45,4 +58,20 @@ void TMemo::ApplyPending() {
   ApplyQueued_ = false;
   if (Pending_)
     Show(*Pending_);
+}
+
+void TMemo::paintEvent(QPaintEvent* Event) {
+  QPlainTextEdit::paintEvent(Event);
+  if (!TracePaints)
+    return;
+  const QString Text = toPlainText();
+  if (Text == LastTraced_)
+    return;
+  LastTraced_ = Text;
+  timespec Now{};
+  clock_gettime(CLOCK_REALTIME, &Now);
+  std::fprintf(stderr, "memo-painted %lld %s\n",
+               static_cast<long long>(Now.tv_sec) * 1000000000LL + Now.tv_nsec,
+               Text.simplified().toUtf8().constData());
+  std::fflush(stderr);
 }
