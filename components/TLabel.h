@@ -25,4 +25,5 @@ private:
   void ArrangeRow();
 
   int DesignLeft_ = 0;
+  AnsiString Caption_;
 };

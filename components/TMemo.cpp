@@ -22,15 +22,15 @@ TMemo::TMemo(QWidget* Parent) : QPlainTextEdit(Parent), TControl(static_cast<QWi
 }
 
 AnsiString TMemo::GetText() const {
-  return Contents().toStdString();
+  return Contents();
 }
 
 void TMemo::SetText(const AnsiString& Value) {
-  Show(QString::fromStdString(Value));
+  Show(Value);
 }
 
 void TMemo::Clear() {
-  Pending_ = QString();
+  Pending_ = AnsiString();
   if (ApplyQueued_)
     return;
   ApplyQueued_ = true;
@@ -38,20 +38,27 @@ void TMemo::Clear() {
 }
 
 void TMemo::AppendLine(const AnsiString& Line) {
-  QString Text = Contents();
-  if (!Text.isEmpty() && !Text.endsWith(QLatin1Char('\n')))
-    Text += QLatin1Char('\n');
-  Show(Text + QString::fromStdString(Line));
+  AnsiString Text = Contents();
+  if (!Text.empty() && Text.back() != '\n')
+    Text += '\n';
+  Show(Text + Line);
 }
 
-QString TMemo::Contents() const {
-  return Pending_ ? *Pending_ : toPlainText();
+// The document's modified flag tells whether the user has typed since the memo last showed a
+// text of its own; until then Shown_ is what it holds, and no conversion is needed.
+AnsiString TMemo::Contents() const {
+  if (Pending_)
+    return *Pending_;
+  return document()->isModified() ? toPlainText().toStdString() : Shown_;
 }
 
-void TMemo::Show(const QString& Text) {
+void TMemo::Show(const AnsiString& Text) {
   Pending_.reset();
-  if (Text != toPlainText())
-    setPlainText(Text);
+  if (!document()->isModified() && Text == Shown_)
+    return;
+  setPlainText(QString::fromStdString(Text));
+  document()->setModified(false);
+  Shown_ = Text;
 }
 
 void TMemo::ApplyPending() {

@@ -32,11 +32,14 @@ protected:
   void paintEvent(QPaintEvent* Event) override;
 
 private:
-  QString Contents() const;
-  void Show(const QString& Text);
+  AnsiString Contents() const;
+  void Show(const AnsiString& Text);
   void ApplyPending();
 
-  std::optional<QString> Pending_;
+  // What a Clear without AppendLine yet will leave.
+  std::optional<AnsiString> Pending_;
+  // The text last put in the widget, while the user has not edited it since.
+  AnsiString Shown_;
   QString LastTraced_;
   bool ApplyQueued_ = false;
 };

@@ -4,6 +4,7 @@
 #include "TApplication.h"
 #include "TTestForm.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -84,10 +85,12 @@ TEST_F(EventLoop, WhileABoxIsUpTheOtherWindowsTakeNoInput) {
 
 TEST_F(EventLoop, ATimerHandlerIsNotReenteredWhileItsBoxIsUp) {
   int TicksWhileUp = 0;
-  int Polls = 0;
+  QElapsedTimer Up;
   MessageBoxWatcher Watcher([&](QMessageBox&) {
+    if (!Up.isValid())
+      Up.start();
     TicksWhileUp = Form->Ticks;
-    return ++Polls == 20; // about 40 ms, a few periods of the timer
+    return Up.elapsed() > 4 * TTimer::MinimumPeriod;
   });
   Form->OnTickDo = [&] {
     if (Form->Ticks == 1)
