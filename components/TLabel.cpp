@@ -55,6 +55,6 @@ void TLabel::ArrangeRow() {
     const int Left = std::max(Label->DesignLeft_, FreeFrom);
     if (Left != Label->x())
       Label->move(Left, Label->y());
-    FreeFrom = Left + Label->width() + Label->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    FreeFrom = Left + Label->width() + Label->fontMetrics().horizontalAdvance(QStringLiteral("  "));
   }
 }

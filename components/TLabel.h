@@ -5,7 +5,7 @@
 #include <QLabel>
 
 // A caption that sizes itself to its text. Labels on one row never overlap: when a caption grows
-// into the next label on its right, that label moves along to keep a space's width between
+// into the next label on its right, that label moves along to keep two spaces' width between
 // them, and it goes back to its designed place when there is room again.
 class TLabel : public QLabel, public TControl {
   Q_OBJECT

@@ -7,8 +7,6 @@
 
 #include "TForm.h"
 
-#include <QtCore/qtmetamacros.h>
-
 class TButton;
 class TEdit;
 class TLabel;
