@@ -27,12 +27,23 @@ void TTimer::UpdateTimer() {
     killTimer(TimerId_);
     TimerId_ = 0;
   }
+  // The first tick comes after the interval asked for; the period then settles at its real value.
+  FirstTick_ = true;
   if (Enabled_ && Interval_ > 0 && OnTimer_)
-    TimerId_ = startTimer(std::max(Interval_, MinimumPeriod), Qt::CoarseTimer);
+    TimerId_ = startTimer(Interval_, Qt::PreciseTimer);
 }
 
 void TTimer::timerEvent(QTimerEvent* Event) {
-  if (Event->timerId() != TimerId_ || Running_)
+  if (Event->timerId() != TimerId_)
+    return;
+  if (FirstTick_) {
+    FirstTick_ = false;
+    if (Interval_ < MinimumPeriod) {
+      killTimer(TimerId_);
+      TimerId_ = startTimer(MinimumPeriod, Qt::CoarseTimer);
+    }
+  }
+  if (Running_)
     return;
   const QPointer<TTimer> Self(this); // the handler may end up deleting this timer
   Running_ = true;

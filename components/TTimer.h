@@ -7,11 +7,12 @@
 // Raises OnTimer repeatedly, at most once per Interval milliseconds, while it is enabled, has a
 // handler and Interval is above 0; also while a modal box is up.
 //
-// The real period is never shorter than MinimumPeriod. Every tick wakes the process (and, on a
-// laptop, the processor); windows use timers to keep what they show up to date, and 50 ms keeps
-// any change on screen well inside the tenth of a second under which it looks instant, at 20
-// wake-ups a second. A tick that comes while the handler is still running (because it opened a
-// modal box) is skipped rather than run inside it.
+// The first tick comes after Interval, as asked, so that a window its timer fills in shows its
+// contents at once. After that the period is never shorter than MinimumPeriod: every tick wakes
+// the process (and, on a laptop, the processor), and 50 ms keeps any change on screen well
+// inside the tenth of a second under which it looks instant, at 20 wake-ups a second. A tick
+// that comes while the handler is still running (because it opened a modal box) is skipped
+// rather than run inside it.
 class TTimer : public QObject {
   Q_OBJECT
 
@@ -35,6 +36,7 @@ private:
   TNotifyEvent OnTimer_;
   int Interval_ = 1000;
   bool Enabled_ = true;
+  bool FirstTick_ = true;
   bool Running_ = false;
   int TimerId_ = 0;
 };

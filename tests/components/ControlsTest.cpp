@@ -88,15 +88,6 @@ TEST_F(Controls, LabelsOnOneRowNeverOverlap) {
   EXPECT_EQ(Right.pos(), QPoint(100, 10)) << "back in its place";
 }
 
-TEST_F(Controls, TextsRoundTrip) {
-  Form.Edit1->SetText("삼");
-  EXPECT_EQ(Form.Edit1->GetText(), "삼");
-  Form.Button1->SetText("확인");
-  EXPECT_EQ(Form.Button1->GetText(), "확인");
-  Form.SetText("창");
-  EXPECT_EQ(Form.windowTitle(), "창");
-}
-
 TEST_F(Controls, FocusStartsFirstInTabOrderAndTabFollowsIt) {
   ShowActive();
   ASSERT_TRUE(QApplication::focusWidget());
