@@ -9,11 +9,13 @@ QStringList FontFamilies(const QString& Requested) {
       QStringLiteral("NanumBarunGothic"), QStringLiteral("NanumGothic"),
       QStringLiteral("Noto Sans CJK KR"), QStringLiteral("Malgun Gothic"),
       QStringLiteral("Apple SD Gothic Neo")};
+  // One look at the font database rather than one per name: each look asks fontconfig.
+  const QStringList Installed = QFontDatabase::families();
   QStringList Families;
-  if (!Requested.isEmpty() && QFontDatabase::hasFamily(Requested))
+  if (!Requested.isEmpty() && Installed.contains(Requested, Qt::CaseInsensitive))
     Families << Requested;
   for (const QString& Family : Korean)
-    if (QFontDatabase::hasFamily(Family))
+    if (Installed.contains(Family, Qt::CaseInsensitive))
       Families << Family;
   Families << QStringLiteral("sans-serif");
   return Families;

@@ -50,6 +50,10 @@ TEST_F(QuizWindowLayout, TheEntryBoxSitsInTheGapOfItsSentence) {
   EXPECT_GT(Form1->Button1->x(), Sentence->geometry().right());
 }
 
+TEST_F(QuizWindowLayout, TheWindowCarriesTheApplicationIcon) {
+  EXPECT_TRUE(Form1->windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
 TEST_F(QuizWindowLayout, EveryEntryFitsWithoutOverlapOrClipping) {
   for (CurrentQuestion = 0; CurrentQuestion < QuestionCount; ++CurrentQuestion) {
     Form1->Timer1Timer(Form1);
