@@ -7,6 +7,8 @@
 // standard error each time the memo is painted showing a text it had not shown before, as the
 // quiz does.
 
+#include "MemoPaintTrace.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -15,16 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
 
 namespace {
-
-const bool TracePaints = [] {
-  const char* Value = std::getenv("BENCH_TRACE_MEMO");
-  return Value && *Value == '1';
-}();
 
 class Memo : public QPlainTextEdit {
 public:
@@ -37,22 +31,11 @@ public:
 protected:
   void paintEvent(QPaintEvent* Event) override {
     QPlainTextEdit::paintEvent(Event);
-    if (!TracePaints)
-      return;
-    const QString Text = toPlainText();
-    if (Text == LastTraced_)
-      return;
-    LastTraced_ = Text;
-    timespec Now{};
-    clock_gettime(CLOCK_REALTIME, &Now);
-    std::fprintf(stderr, "memo-painted %lld %s\n",
-                 static_cast<long long>(Now.tv_sec) * 1000000000LL + Now.tv_nsec,
-                 Text.simplified().toUtf8().constData());
-    std::fflush(stderr);
+    Trace_.Painted(*this);
   }
 
 private:
-  QString LastTraced_;
+  MemoPaintTrace Trace_;
 };
 
 // A label at its place, as wide and high as its caption needs.

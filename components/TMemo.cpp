@@ -1,18 +1,5 @@
 #include "TMemo.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
-
-namespace {
-
-const bool TracePaints = [] {
-  const char* Value = std::getenv("BENCH_TRACE_MEMO");
-  return Value && *Value == '1';
-}();
-
-} // namespace
-
 TMemo::TMemo(QWidget* Parent) : QPlainTextEdit(Parent), TControl(static_cast<QWidget&>(*this)) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -69,16 +56,5 @@ void TMemo::ApplyPending() {
 
 void TMemo::paintEvent(QPaintEvent* Event) {
   QPlainTextEdit::paintEvent(Event);
-  if (!TracePaints)
-    return;
-  const QString Text = toPlainText();
-  if (Text == LastTraced_)
-    return;
-  LastTraced_ = Text;
-  timespec Now{};
-  clock_gettime(CLOCK_REALTIME, &Now);
-  std::fprintf(stderr, "memo-painted %lld %s\n",
-               static_cast<long long>(Now.tv_sec) * 1000000000LL + Now.tv_nsec,
-               Text.simplified().toUtf8().constData());
-  std::fflush(stderr);
+  Trace_.Painted(*this);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MemoPaintTrace.h"
 #include "TControl.h"
 
 #include <QPlainTextEdit>
@@ -13,9 +14,7 @@
 // back costs nothing, while anything the user typed is replaced. A Clear that no AppendLine
 // follows takes effect once control returns to the event loop; GetText sees it at once.
 //
-// For benchmarks: with BENCH_TRACE_MEMO=1 in the environment, each time the memo is painted
-// showing a text it had not shown before, it prints "memo-painted <CLOCK_REALTIME ns> <text>"
-// to standard error.
+// For benchmarks it traces its paints (see MemoPaintTrace).
 class TMemo : public QPlainTextEdit, public TControl {
   Q_OBJECT
 
@@ -40,6 +39,6 @@ private:
   std::optional<AnsiString> Pending_;
   // The text last put in the widget, while the user has not edited it since.
   AnsiString Shown_;
-  QString LastTraced_;
+  MemoPaintTrace Trace_;
   bool ApplyQueued_ = false;
 };
