@@ -1,6 +1,23 @@
 #include "FontFamilies.h"
 
 #include <QFontDatabase>
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+void WarnIfNoHangul() {
+  static bool Warned = false;
+  if (Warned || !QFontDatabase::families(QFontDatabase::Korean).isEmpty())
+    return;
+  Warned = true;
+  std::fprintf(stderr,
+               "%s: no installed font has Korean letters, so they will show as boxes; install "
+               "one, for example Debian's package fonts-nanum\n",
+               program_invocation_short_name);
+}
+
+} // namespace
 
 QStringList FontFamilies(const QString& Requested) {
   // NanumBarunGothic first: its Hangul is a little narrower than NanumGothic's, closer to the
@@ -9,14 +26,15 @@ QStringList FontFamilies(const QString& Requested) {
       QStringLiteral("NanumBarunGothic"), QStringLiteral("NanumGothic"),
       QStringLiteral("Noto Sans CJK KR"), QStringLiteral("Malgun Gothic"),
       QStringLiteral("Apple SD Gothic Neo")};
-  // One look at the font database rather than one per name: each look asks fontconfig.
-  const QStringList Installed = QFontDatabase::families();
+  // hasFamily, unlike a search of families(), also knows each family by its other names (the
+  // English and the localised one), so the lookup holds in every locale.
   QStringList Families;
-  if (!Requested.isEmpty() && Installed.contains(Requested, Qt::CaseInsensitive))
+  if (!Requested.isEmpty() && QFontDatabase::hasFamily(Requested))
     Families << Requested;
   for (const QString& Family : Korean)
-    if (Installed.contains(Family, Qt::CaseInsensitive))
+    if (QFontDatabase::hasFamily(Family))
       Families << Family;
   Families << QStringLiteral("sans-serif");
+  WarnIfNoHangul();
   return Families;
 }

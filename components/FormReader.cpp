@@ -311,7 +311,7 @@ private:
       if (!Control || !dynamic_cast<TControl*>(Control))
         Fail(QStringLiteral("%1: %2.FocusControl names %3, which is no control of the form")
                  .arg(Source_, Label->objectName(), Quoted(Name)));
-      Label->setBuddy(Control);
+      Label->SetFocusControl(Control);
     }
   }
 

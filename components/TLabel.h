@@ -4,9 +4,16 @@
 
 #include <QLabel>
 
-// A caption that sizes itself to its text. Labels on one row never overlap: when a caption grows
-// into the next label on its right, that label moves along to keep two spaces' width between
-// them, and it goes back to its designed place when there is room again.
+// A caption that sizes itself to its text, and keeps to its row and its window:
+// - Labels on one row never overlap: when a caption grows into the next label on its right,
+//   that label moves along to keep two spaces' width between them, and it goes back to its
+//   designed place when there is room again.
+// - A row that would run past the right edge of the window's client area first has its gaps
+//   shrunk (to no less than one space) and only then moves left, never past the leftmost
+//   control of the window.
+// - A label whose focus control sits on top of it, in a run of spaces of its caption (an entry
+//   box standing inside a sentence), is placed so that the run of spaces lies around the control
+//   in whatever font the window got.
 class TLabel : public QLabel, public TControl {
   Q_OBJECT
 
@@ -16,14 +23,17 @@ public:
   AnsiString GetText() const override;
   void SetText(const AnsiString& Value) override;
   void SetBounds(int Left, int Top, int Width, int Height) override;
+  void SetFocusControl(QWidget* Control);
 
 protected:
   void changeEvent(QEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
   void FitToCaption();
+  int WantedLeft() const;
   void ArrangeRow();
+  static int LeftMargin(const QWidget& Parent);
 
   int DesignLeft_ = 0;
-  AnsiString Caption_;
 };
