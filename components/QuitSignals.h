@@ -2,7 +2,11 @@
 
 #include <functional>
 
-// Has SIGTERM, SIGINT and SIGHUP call Quit on the GUI thread, from the event loop, instead of
-// killing the process: a desktop logging out or a Ctrl+C in a terminal then ends the program the
-// same way as closing its window. Call once, after the toolkit has started.
+// SIGTERM, SIGINT and SIGHUP end the program the same way as closing its window (a desktop
+// logging out, a Ctrl+C in a terminal), with a normal exit, from the first moment:
+// - CatchQuitSignals, before the toolkit starts, takes the signals over (also when the program
+//   was started with them blocked); one that arrives from then on is kept;
+// - WatchQuitSignals, once the toolkit has started, has Quit called from the event loop for a
+//   signal kept so far and for every later one.
+void CatchQuitSignals();
 void WatchQuitSignals(std::function<void()> Quit);

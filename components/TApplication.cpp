@@ -3,13 +3,13 @@
 #include "Exception.h"
 #include "MessageBox.h"
 #include "QuitSignals.h"
+#include "StartupFailure.h"
 #include "TCustomForm.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -24,21 +24,24 @@ char* Argv[] = {program_invocation_name, nullptr};
 
 struct HeldMessage {
   QtMsgType Type;
+  QString Category;
   QString Text;
 };
 std::vector<HeldMessage> HeldMessages;
 
-// While Qt starts, its messages are held back: if it cannot open a display it would otherwise
-// print several lines and abort with a core dump.
-void StartupMessageHandler(QtMsgType Type, const QMessageLogContext&, const QString& Text) {
+// While Qt starts, its messages are held back: if it cannot start, it would otherwise print
+// several lines, partly misleading, and abort with a core dump. What it said about its platform
+// goes into the one clear report instead.
+void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
+  const QString Category = QString::fromLatin1(Context.category ? Context.category : "");
   if (Type == QtFatalMsg) {
-    std::fprintf(stderr,
-                 "%s: cannot open a display (is DISPLAY set?); start it from a desktop session, "
-                 "or without one as: xvfb-run %s\n",
-                 program_invocation_short_name, program_invocation_short_name);
-    std::_Exit(EXIT_FAILURE);
+    QStringList PlatformMessages;
+    for (const HeldMessage& M : HeldMessages)
+      if (M.Category.startsWith(QStringLiteral("qt.qpa")))
+        PlatformMessages << M.Text;
+    ReportStartupFailure(PlatformMessages, Text);
   }
-  HeldMessages.push_back({Type, Text});
+  HeldMessages.push_back({Type, Category, Text});
 }
 
 } // namespace
@@ -72,12 +75,18 @@ void TApplication::FinalizeBeforeStatics() {
 }
 
 void TApplication::Initialize() {
+  // Before the toolkit starts, which takes a while: a quit signal that comes meanwhile is acted
+  // on once the event loop runs.
+  CatchQuitSignals();
   if (!QApplication::instance()) {
     const QtMessageHandler Previous = qInstallMessageHandler(StartupMessageHandler);
     Toolkit_ = std::make_unique<QApplication>(Argc, Argv);
     qInstallMessageHandler(Previous);
-    for (const HeldMessage& M : HeldMessages)
-      Previous(M.Type, QMessageLogContext(), M.Text);
+    for (const HeldMessage& M : HeldMessages) {
+      const QByteArray Category = M.Category.toLatin1();
+      QMessageLogContext Context(nullptr, 0, nullptr, Category.constData());
+      Previous(M.Type, Context, M.Text);
+    }
     HeldMessages.clear();
     FinalizeBeforeStatics();
   }

@@ -1,21 +1,36 @@
 #!/bin/sh
-# The program as a process: where no display can be opened it says so in one line and fails;
-# SIGTERM, SIGINT and SIGHUP end it as closing its window does, with exit status 0.
+# The program as a process: where it cannot open a window it says why in at most three lines and
+# fails; SIGTERM, SIGINT and SIGHUP end it as closing its window does, with exit status 0, from
+# the first moment.
 set -u
 program=$1
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" 2>&1)
-status=$?
-if [ "$status" -eq 0 ] || [ "$status" -ge 128 ]; then
-  fail "without a display: exit status $status, expected a plain failure"
-fi
-lines=$(printf '%s\n' "$out" | grep -c .)
-case "$out" in
-  *"cannot open a display"*xvfb-run*) [ "$lines" -eq 1 ] || fail "without a display: $lines lines: $out" ;;
-  *) fail "without a display, it said: $out" ;;
-esac
+# start_failure NAME TEXT SETTINGS...: started with these display settings, the program fails
+# with status 1, saying TEXT in at most three lines and no core dump.
+start_failure() {
+  name=$1 text=$2
+  shift 2
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$@" "$program" 2>&1)
+  status=$?
+  lines=$(printf '%s\n' "$out" | grep -c .)
+  [ "$status" -eq 1 ] || fail "$name: exit status $status, expected 1"
+  [ "$lines" -le 3 ] || fail "$name: $lines lines: $out"
+  case "$out" in
+    *"$text"*) ;;
+    *) fail "$name: expected '$text' in: $out" ;;
+  esac
+}
+start_failure "no display" "cannot open a display (is DISPLAY set?)"
+[ "$lines" -eq 1 ] || fail "no display: more than the one line of advice: $out"
+case "$out" in *xvfb-run*) ;; *) fail "no display: no advice: $out" ;; esac
+start_failure "unknown platform" 'platform "no-such-platform"' QT_QPA_PLATFORM=no-such-platform \
+  DISPLAY=:0
+start_failure "X server not there" 'X display ":9999"' DISPLAY=:9999
+start_failure "Wayland without a compositor" 'Wayland display "no-such-compositor"' \
+  WAYLAND_DISPLAY=no-such-compositor XDG_SESSION_TYPE=wayland
+case "$out" in *"is DISPLAY set"*) fail "Wayland: blamed DISPLAY: $out" ;; esac
 
 # A signal is only taken over once the program has set up its handler; wait for that, as seen
 # in the caught-signals mask (SIGTERM is bit 15, counted from 1).
@@ -38,6 +53,18 @@ for signal in TERM INT HUP; do
   wait "$pid"
   status=$?
   [ "$status" -eq 0 ] || fail "SIG$signal: exit status $status"
+done
+
+# A signal that comes before the toolkit has even started: the program is started with it
+# already pending (blocked, raised, then exec), so it arrives at the very first moment.
+for signal in TERM INT HUP; do
+  QT_QPA_PLATFORM=offscreen timeout 30 perl -MPOSIX -e '
+    my $signal = POSIX->can("SIG" . shift)->();
+    sigprocmask(SIG_BLOCK, POSIX::SigSet->new($signal));
+    kill $signal, $$;
+    exec @ARGV or exit 127;' "$signal" "$program" 2>/dev/null
+  status=$?
+  [ "$status" -eq 0 ] || fail "SIG$signal before start-up: exit status $status"
 done
 
 [ "$failed" -eq 0 ] && echo "exit status checks passed"

@@ -1,0 +1,79 @@
+#include "StartupFailure.h"
+
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void Say(const QString& Line) {
+  constexpr int Longest = 300;
+  const QString Shown = Line.size() > Longest ? Line.left(Longest) + QStringLiteral("…") : Line;
+  std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, Shown.toLocal8Bit().constData());
+}
+
+QString Env(const char* Name) {
+  return qEnvironmentVariable(Name);
+}
+
+QString Quoted(const QString& Text) {
+  return QLatin1Char('"') + Text + QLatin1Char('"');
+}
+
+// What was tried: the platform asked for, else the displays the environment names.
+QString Tried() {
+  const QString Platform = Env("QT_QPA_PLATFORM");
+  if (!Platform.isEmpty())
+    return QStringLiteral("platform %1 (from QT_QPA_PLATFORM)").arg(Quoted(Platform));
+  QStringList Displays;
+  if (!Env("WAYLAND_DISPLAY").isEmpty())
+    Displays << QStringLiteral("Wayland display ") + Quoted(Env("WAYLAND_DISPLAY"));
+  if (!Env("DISPLAY").isEmpty())
+    Displays << QStringLiteral("X display ") + Quoted(Env("DISPLAY"));
+  return Displays.join(QStringLiteral(" or "));
+}
+
+QString Hint(const QString& Reason, const QString& Fatal) {
+  if (Reason.contains(QStringLiteral("plugin \"wayland\"")) && Env("QT_QPA_PLATFORM").isEmpty())
+    return QStringLiteral("for Wayland install Qt's plugin (Debian: qt6-wayland)") +
+           (Env("DISPLAY").isEmpty() ? QString() : QStringLiteral(", or set QT_QPA_PLATFORM=xcb"));
+  if (Reason.contains(QStringLiteral("could not connect to display")))
+    return QStringLiteral("is that X server running, and may this user connect to it "
+                          "(XAUTHORITY)?");
+  const auto Available =
+      QRegularExpression(QStringLiteral("Available platform plugins are: ([^\\n]*?)\\.?\\n"))
+          .match(Fatal + QLatin1Char('\n'));
+  if (Available.hasMatch() && !Env("QT_QPA_PLATFORM").isEmpty())
+    return QStringLiteral("the platforms at hand are: ") + Available.captured(1);
+  return QString();
+}
+
+} // namespace
+
+void ReportStartupFailure(const QStringList& ToolkitMessages, const QString& Fatal) {
+  const QString Platform = Env("QT_QPA_PLATFORM");
+  const bool NamesADisplayPlatform = Platform.isEmpty() ||
+                                     Platform.startsWith(QStringLiteral("xcb")) ||
+                                     Platform.startsWith(QStringLiteral("wayland"));
+  if (Env("DISPLAY").isEmpty() && Env("WAYLAND_DISPLAY").isEmpty() && NamesADisplayPlatform) {
+    Say(QStringLiteral("cannot open a display (is DISPLAY set?); start it from a desktop "
+                       "session, or without one as: xvfb-run %1")
+            .arg(QString::fromLocal8Bit(program_invocation_short_name)));
+  } else {
+    QStringList Reasons;
+    // "Could not load the plugin even though it was found" only repeats that the plugin failed.
+    for (const QString& Message : ToolkitMessages)
+      if (!Message.contains(QStringLiteral("even though it was found")))
+        Reasons << Message.trimmed();
+    if (Reasons.isEmpty())
+      Reasons << Fatal.section(QLatin1Char('\n'), 0, 0).trimmed();
+    const QString Reason = Reasons.join(QStringLiteral("; "));
+    Say(QStringLiteral("cannot open a window on %1").arg(Tried()));
+    Say(QStringLiteral("Qt says: ") + Reason);
+    const QString Advice = Hint(Reason, Fatal);
+    if (!Advice.isEmpty())
+      Say(Advice);
+  }
+  std::_Exit(EXIT_FAILURE);
+}
