@@ -127,9 +127,11 @@ void TLabel::ArrangeRow() {
     P.Left = std::max(P.Wanted, FreeFrom);
     FreeFrom = P.Left + P.Label->width() + SpaceWidth(P.Label, 2);
   }
-  // Past the right edge: right to left, pulling each caption back as far as needed, gaps down
+  // Past the right margin: right to left, pulling each caption back as far as needed, gaps down
   // to one space; the row as a whole moves left only once every gap is that narrow.
-  const int Right = Parent->width();
+  // The right margin mirrors the left one, so that a caption never ends flush with the border.
+  const int Margin = LeftMargin(*Parent);
+  const int Right = Parent->width() - Margin;
   if (!Row.empty() && Row.back().Left + Row.back().Label->width() > Right) {
     int FreeTo = Right;
     for (auto It = Row.rbegin(); It != Row.rend(); ++It) {
@@ -138,7 +140,7 @@ void TLabel::ArrangeRow() {
     }
     // Never past the window's margin; a row too long for the window then runs off its right
     // edge rather than overlap.
-    FreeFrom = LeftMargin(*Parent);
+    FreeFrom = Margin;
     for (Place& P : Row) {
       P.Left = std::max(P.Left, FreeFrom);
       FreeFrom = P.Left + P.Label->width() + SpaceWidth(P.Label, 1);

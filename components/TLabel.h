@@ -8,9 +8,9 @@
 // - Labels on one row never overlap: when a caption grows into the next label on its right,
 //   that label moves along to keep two spaces' width between them, and it goes back to its
 //   designed place when there is room again.
-// - A row that would run past the right edge of the window's client area first has its gaps
-//   shrunk (to no less than one space) and only then moves left, never past the leftmost
-//   control of the window.
+// - A row that would run into the window's right margin (as wide as its left one: up to the
+//   leftmost control) first has its gaps shrunk, to no less than one space, and only then
+//   moves left, never past the left margin.
 // - A label whose focus control sits on top of it, in a run of spaces of its caption (an entry
 //   box standing inside a sentence), is placed so that the run of spaces lies around the control
 //   in whatever font the window got.

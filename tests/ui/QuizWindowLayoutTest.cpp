@@ -54,8 +54,9 @@ void ExpectEntryBoxInItsSentence(const QString& Face) {
   EXPECT_GT(Form1->Button1->x(), Sentence->geometry().right()) << Face.toStdString();
 }
 
-// At every entry the choices stand in one row inside the client area, each label the size of its
-// caption, at least a space apart, none left of the window's margin.
+// At every entry the choices stand in one row inside the window's margins (the left one, up to
+// the leftmost control, mirrored on the right), each label the size of its caption, at least a
+// space apart.
 void ExpectChoicesFit(const QString& Face) {
   const TLabel* Choices[] = {Form1->Label3, Form1->Label4, Form1->Label5, Form1->Label6};
   const int Margin = Form1->Memo1->x();
@@ -72,7 +73,7 @@ void ExpectChoicesFit(const QString& Face) {
             << Where << ", choices " << I << " and " << I + 1;
       }
     }
-    EXPECT_LE(Choices[ChoiceCount - 1]->geometry().right(), Form1->width() - 1) << Where;
+    EXPECT_LE(Choices[ChoiceCount - 1]->geometry().right(), Form1->width() - Margin - 1) << Where;
     const TMemo* Memo = Form1->Memo1;
     const QRectF Text =
         Memo->document()->documentLayout()->blockBoundingRect(Memo->document()->firstBlock());
@@ -134,7 +135,7 @@ TEST_F(QuizWindowLayout, ChoicesStayInsideANarrowerWindow) {
     Form1->Timer1Timer(Form1);
   };
   ShowLongestCaptions();
-  const int Room = Last->geometry().right() + 1;
+  const int Room = Last->geometry().right() + 1 + Form1->Memo1->x(); // the row and a margin
   const int Left = First->x();
   Form1->resize(Room - Last->fontMetrics().horizontalAdvance(' '), Form1->height());
   EXPECT_EQ(First->x(), Left) << "moved left before its gaps shrank";
@@ -142,7 +143,7 @@ TEST_F(QuizWindowLayout, ChoicesStayInsideANarrowerWindow) {
   ExpectChoicesFit("a window 40 pixels narrower");
   Form1->resize(Room + 100, Form1->height());
   ShowLongestCaptions();
-  EXPECT_EQ(Last->geometry().right() + 1, Room) << "did not move back";
+  EXPECT_EQ(Last->geometry().right() + 1 + Form1->Memo1->x(), Room) << "did not move back";
 }
 
 TEST_F(QuizWindowLayout, EveryCharacterHasAGlyphInTheFontInUse) {
