@@ -1,9 +1,11 @@
 #!/bin/sh
 # The program as a process: where it cannot open a window it says why in at most three lines and
 # fails; SIGTERM, SIGINT and SIGHUP end it as closing its window does, with exit status 0, from
-# the first moment.
+# the first moment. On a machine without Korean fonts it says which package brings one and still
+# opens its window.
 set -u
 program=$1
+fonts_without_hangul=$2
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
@@ -39,8 +41,12 @@ handles_sigterm() {
   [ -n "$mask" ] && [ $(( 0x$mask >> 14 & 1 )) -eq 1 ]
 }
 
-for signal in TERM INT HUP; do
-  QT_QPA_PLATFORM=offscreen "$program" 2>/dev/null &
+# started SETTINGS...: starts the program on the offscreen platform and waits until it has come
+# up; its process id is in $pid, its standard error goes to $errors.
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+started() {
+  env QT_QPA_PLATFORM=offscreen "$@" "$program" 2>"$errors" &
   pid=$!
   tries=0
   until handles_sigterm "$pid"; do
@@ -49,11 +55,23 @@ for signal in TERM INT HUP; do
     sleep 0.05
   done
   sleep 0.2 # let the window come up and tick
+}
+
+for signal in TERM INT HUP; do
+  started
   kill -s "$signal" "$pid"
   wait "$pid"
   status=$?
   [ "$status" -eq 0 ] || fail "SIG$signal: exit status $status"
 done
+
+started FONTCONFIG_FILE="$fonts_without_hangul"
+kill -s TERM "$pid"
+wait "$pid"
+status=$?
+[ "$status" -eq 0 ] || fail "without Korean fonts: exit status $status"
+[ "$(grep -c 'fonts-nanum' "$errors")" -eq 1 ] ||
+  fail "without Korean fonts: no one line naming fonts-nanum: $(cat "$errors")"
 
 # A signal that comes before the toolkit has even started: the program is started with it
 # already pending (blocked, raised, then exec), so it arrives at the very first moment.
