@@ -2,10 +2,8 @@
 // no form description and no timer. scripts/bench measures the quiz against it.
 //
 // It shows what the quiz shows once its first tick has filled the window in: the same top-level
-// size and position, the same widgets at the same places with the same texts and font. With
-// BENCH_TRACE_MEMO=1 in the environment it prints "memo-painted <CLOCK_REALTIME ns> <text>" to
-// standard error each time the memo is painted showing a text it had not shown before, as the
-// quiz does.
+// size and position, the same widgets at the same places with the same texts and font. Its memo
+// traces its paints as the quiz's does (MemoPaintTrace).
 
 #include "MemoPaintTrace.h"
 

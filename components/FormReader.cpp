@@ -1,18 +1,15 @@
 #include "FormReader.h"
 
+#include "ComponentClasses.h"
 #include "Exception.h"
-#include "FontFamilies.h"
-#include "TButton.h"
 #include "TCustomForm.h"
-#include "TEdit.h"
-#include "TLabel.h"
-#include "TMemo.h"
-#include "TTimer.h"
+#include "TNotifyEvent.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMetaEnum>
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QSet>
@@ -30,19 +27,12 @@ QString Quoted(const QString& Text) {
   return QLatin1Char('\'') + Text + QLatin1Char('\'');
 }
 
-// The colours a description may name, as the roles of the toolkit's palette that play them.
-bool ColourRole(const QString& Name, QPalette::ColorRole& Role) {
-  static const QHash<QString, QPalette::ColorRole> Roles = {
-      {QStringLiteral("clBtnFace"), QPalette::Button},
-      {QStringLiteral("clBtnText"), QPalette::ButtonText},
-      {QStringLiteral("clWindow"), QPalette::Base},
-      {QStringLiteral("clWindowText"), QPalette::WindowText},
-  };
-  const auto It = Roles.find(Name);
-  if (It == Roles.end())
-    return false;
-  Role = *It;
-  return true;
+// Where Object's own published properties start: those of the component classes (named T...),
+// not those of the Qt classes underneath.
+int PublishedOffset(const QMetaObject* Meta) {
+  while (Meta->superClass() && Meta->className()[0] == 'T')
+    Meta = Meta->superClass();
+  return Meta->propertyCount();
 }
 
 class Reader {
@@ -76,38 +66,61 @@ public:
         Fail(Source_ + QStringLiteral(": every entry of 'Components' must be an object"));
       Create(Component.toObject());
     }
+    ResolveReferences();
     ArrangeTabOrder();
-    LinkFocusControls();
     CheckEveryFieldBound();
   }
 
 private:
+  // A property naming another component of the form, set once all of them exist.
+  struct Reference {
+    QObject* Object;
+    QMetaProperty Property;
+    QString Where;
+    QString Name;
+  };
+
   void Create(const QJsonObject& Description) {
     const QString Name = Description.value(QStringLiteral("Name")).toString();
-    const QString Class = Description.value(QStringLiteral("Class")).toString();
+    const QString ClassName = Description.value(QStringLiteral("Class")).toString();
     if (Name.isEmpty())
-      Fail(QStringLiteral("%1: a component of class %2 has no name").arg(Source_, Quoted(Class)));
+      Fail(QStringLiteral("%1: a component of class %2 has no name")
+               .arg(Source_, Quoted(ClassName)));
     if (Names_.contains(Name))
       Fail(QStringLiteral("%1: two components are named %2").arg(Source_, Quoted(Name)));
     Names_.insert(Name);
 
-    QObject* Component = nullptr;
-    if (Class == QLatin1String("TLabel"))
-      Component = new TLabel(&Form_);
-    else if (Class == QLatin1String("TEdit"))
-      Component = new TEdit(&Form_);
-    else if (Class == QLatin1String("TMemo"))
-      Component = new TMemo(&Form_);
-    else if (Class == QLatin1String("TButton"))
-      Component = new TButton(&Form_);
-    else if (Class == QLatin1String("TTimer"))
-      Component = new TTimer(&Form_);
-    else
+    const QMetaObject* Class = FindComponentClass(ClassName);
+    if (!Class)
       Fail(QStringLiteral("%1: component %2 has unknown class %3")
-               .arg(Source_, Quoted(Name), Quoted(Class)));
+               .arg(Source_, Quoted(Name), Quoted(ClassName)));
+    QObject* Component = Class->newInstance(Q_ARG(TComponent*, &Form_));
+    if (!Component)
+      Fail(QStringLiteral("%1: cannot create component %2 of class %3")
+               .arg(Source_, Quoted(Name), ClassName));
     Component->setObjectName(Name);
     BindField(Component);
     Apply(Component, Description);
+  }
+
+  TNotifyEvent BindHandler(const QString& Where, const QJsonValue& Value) {
+    const QString Handler = Value.toString();
+    const QMetaObject* Meta = Form_.metaObject();
+    for (int I = 0; I < Meta->methodCount(); ++I) {
+      const QMetaMethod Method = Meta->method(I);
+      if (Method.name() == Handler.toUtf8() && Method.parameterCount() == 1 &&
+          Method.parameterMetaType(0) == QMetaType::fromType<TObject*>()) {
+        QObject* Target = &Form_;
+        // Called straight through the form's generated dispatcher, so an exception from the
+        // handler reaches CallEvent without passing through Qt's own code.
+        return [Target, I](TObject* Sender) {
+          void* Arguments[] = {nullptr, &Sender};
+          Target->qt_metacall(QMetaObject::InvokeMetaMethod, I, Arguments);
+        };
+      }
+    }
+    Fail(QStringLiteral("%1: %2 names handler %3, which %4 does not have (it must take the sender)")
+             .arg(Source_, Where, Quoted(Handler), QString::fromLatin1(Meta->className())));
   }
 
   // Stores Component in the form's field of the same name.
@@ -144,182 +157,130 @@ private:
     }
   }
 
-  TNotifyEvent BindHandler(const QString& Where, const QJsonValue& Value) {
-    const QString Handler = Value.toString();
-    const QMetaObject* Meta = Form_.metaObject();
-    for (int I = 0; I < Meta->methodCount(); ++I) {
-      const QMetaMethod Method = Meta->method(I);
-      if (Method.name() == Handler.toUtf8() && Method.parameterCount() == 1 &&
-          Method.parameterMetaType(0) == QMetaType::fromType<TObject*>()) {
-        QObject* Target = &Form_;
-        // Called straight through the form's generated dispatcher, so an exception from the
-        // handler reaches CallEvent without passing through Qt's own code.
-        return [Target, I](TObject* Sender) {
-          void* Arguments[] = {nullptr, &Sender};
-          Target->qt_metacall(QMetaObject::InvokeMetaMethod, I, Arguments);
-        };
-      }
-    }
-    Fail(QStringLiteral("%1: %2 names handler %3, which %4 does not have (it must take the sender)")
-             .arg(Source_, Where, Quoted(Handler), QString::fromLatin1(Meta->className())));
-  }
-
   void Apply(QObject* Object, const QJsonObject& Description) {
     const QString Where = Object->objectName().isEmpty()
                               ? QString::fromLatin1(Object->metaObject()->className())
                               : Object->objectName();
-    // Geometry first, so that a label's size then follows its caption.
-    static const QStringList Geometry = {QStringLiteral("Left"), QStringLiteral("Top"),
-                                         QStringLiteral("Width"), QStringLiteral("Height")};
-    bool HasGeometry = false;
-    for (const QString& Key : Geometry)
-      HasGeometry = HasGeometry || Description.contains(Key);
-    if (HasGeometry) {
-      auto* Control = dynamic_cast<TControl*>(Object);
-      if (!Control)
-        Fail(Unknown(Object, Where, QStringLiteral("Left")));
-      auto* Widget = static_cast<QWidget*>(Object);
-      const QRect Current = Object == &Form_ ? Widget->frameGeometry() : Widget->geometry();
-      auto Value = [&](const QString& Key, int Default) {
-        return Description.contains(Key) ? Int(Where, Key, Description.value(Key)) : Default;
-      };
-      Control->SetBounds(Value(Geometry[0], Current.x()), Value(Geometry[1], Current.y()),
-                         Value(Geometry[2], Current.width()), Value(Geometry[3], Current.height()));
-    }
     for (auto It = Description.begin(); It != Description.end(); ++It) {
       const QString Key = It.key();
-      if (Key == QLatin1String("Name") || Key == QLatin1String("Class") || Geometry.contains(Key) ||
+      if (Key == QLatin1String("Name") || Key == QLatin1String("Class") ||
           (Object == &Form_ && Key == QLatin1String("Components")))
         continue;
-      ApplyProperty(Object, Where, Key, It.value());
+      SetProperty(Object, Where, Key, It.value());
     }
   }
 
-  void ApplyProperty(QObject* Object, const QString& Where, const QString& Key,
-                     const QJsonValue& Value) {
-    auto* Control = dynamic_cast<TControl*>(Object);
-    auto* Widget = qobject_cast<QWidget*>(Object);
-    auto* Timer = qobject_cast<TTimer*>(Object);
-    auto* Memo = qobject_cast<TMemo*>(Object);
-    const bool IsForm = Object == &Form_;
-
-    if (Key == QLatin1String("Caption") &&
-        (IsForm || qobject_cast<TLabel*>(Object) || qobject_cast<TButton*>(Object))) {
-      Control->SetText(String(Where, Key, Value).toStdString());
-    } else if (Key == QLatin1String("Text") && (qobject_cast<TEdit*>(Object) || Memo)) {
-      Control->SetText(String(Where, Key, Value).toStdString());
-    } else if (Key == QLatin1String("Lines") && Memo) {
-      if (!Value.isArray())
-        Fail(WrongType(Where, Key, QStringLiteral("a list of texts")));
-      QStringList Lines;
-      for (const QJsonValue& Line : Value.toArray())
-        Lines << String(Where, Key, Line);
-      Memo->SetText(Lines.join(QLatin1Char('\n')).toStdString());
-    } else if (Key == QLatin1String("Color") && Widget) {
-      QPalette::ColorRole Role;
-      if (!ColourRole(String(Where, Key, Value), Role))
-        Fail(UnknownValue(Where, Key, Value));
-      QPalette Palette = Widget->palette();
-      Palette.setColor(Widget->backgroundRole(), Palette.color(Role));
-      Widget->setPalette(Palette);
-    } else if (Key.startsWith(QLatin1String("Font.")) && Widget) {
-      ApplyFont(Widget, Where, Key, Value);
-    } else if (Key == QLatin1String("TabOrder") && Widget && !IsForm &&
-               !qobject_cast<TLabel*>(Object)) {
-      TabOrder_.push_back({Int(Where, Key, Value), Widget});
-    } else if (Key == QLatin1String("FocusControl") && qobject_cast<TLabel*>(Object)) {
-      FocusControls_.push_back({static_cast<TLabel*>(Object), String(Where, Key, Value)});
-    } else if (Key == QLatin1String("Interval") && Timer) {
-      const int Interval = Int(Where, Key, Value);
-      if (Interval < 0)
-        Fail(UnknownValue(Where, Key, Value));
-      Timer->SetInterval(Interval);
-    } else if (Key == QLatin1String("Enabled") && Timer) {
-      Timer->SetEnabled(Bool(Where, Key, Value));
-    } else if (Key == QLatin1String("OnTimer") && Timer) {
-      Timer->SetOnTimer(BindHandler(Where + QStringLiteral(".OnTimer"), Value));
-    } else if (Key == QLatin1String("OnClick") && qobject_cast<TButton*>(Object)) {
-      static_cast<TButton*>(Object)->OnClick =
-          BindHandler(Where + QStringLiteral(".OnClick"), Value);
-    } else if (IsForm && Key == QLatin1String("OldCreateOrder")) {
-      Bool(Where, Key, Value);
-    } else if (IsForm &&
-               (Key == QLatin1String("PixelsPerInch") || Key == QLatin1String("TextHeight"))) {
-      Int(Where, Key, Value);
-    } else {
+  // Key is a published property of Object ("Caption"), or one member of a published group
+  // ("Font.Height": the member Height of the gadget Font).
+  void SetProperty(QObject* Object, const QString& Where, const QString& Key,
+                   const QJsonValue& Value) {
+    const QString Head = Key.section(QLatin1Char('.'), 0, 0);
+    const QString Member = Key.section(QLatin1Char('.'), 1);
+    const QMetaObject* Meta = Object->metaObject();
+    const int Index = Meta->indexOfProperty(Head.toUtf8().constData());
+    // The form's own properties are its fields: filled in by the components of their names.
+    const int End =
+        Object == &Form_ ? TCustomForm::staticMetaObject.propertyCount() : Meta->propertyCount();
+    if (Index < PublishedOffset(Meta) || Index >= End)
       Fail(Unknown(Object, Where, Key));
+    const QMetaProperty Property = Meta->property(Index);
+    const bool IsGroup = Property.metaType().flags() & QMetaType::IsGadget;
+    if (IsGroup == Member.isEmpty())
+      Fail(Unknown(Object, Where, Key));
+    if (!IsGroup) {
+      const QVariant Converted = Convert(Object, Property, Where, Key, Value);
+      if (Converted.isValid() && !Property.write(Object, Converted))
+        Fail(WrongType(Where, Key, QString::fromLatin1(Property.typeName())));
+      return;
     }
+    const QMetaObject* Group = Property.metaType().metaObject();
+    const QMetaProperty Inner =
+        Group->property(Group->indexOfProperty(Member.toUtf8().constData()));
+    if (!Inner.isValid())
+      Fail(Unknown(Object, Where, Key));
+    QVariant Values = Property.read(Object);
+    Inner.writeOnGadget(Values.data(), Convert(Object, Inner, Where, Key, Value));
+    Property.write(Object, Values);
   }
 
-  void ApplyFont(QWidget* Widget, const QString& Where, const QString& Key,
-                 const QJsonValue& Value) {
-    QFont Font = Widget->font();
-    if (Key == QLatin1String("Font.Name")) {
-      Font.setFamilies(FontFamilies(String(Where, Key, Value)));
-    } else if (Key == QLatin1String("Font.Height")) {
-      // Negative: the height of the characters in pixels; positive: of the whole cell, which
-      // is near enough the same here. 0 keeps the default size.
-      const int Height = Int(Where, Key, Value);
-      if (Height != 0)
-        Font.setPixelSize(std::abs(Height));
-    } else if (Key == QLatin1String("Font.Style")) {
-      if (!Value.isArray())
-        Fail(WrongType(Where, Key, QStringLiteral("a list of styles")));
-      Font.setBold(false);
-      Font.setItalic(false);
-      Font.setUnderline(false);
-      Font.setStrikeOut(false);
-      for (const QJsonValue& Style : Value.toArray()) {
-        const QString Name = String(Where, Key, Style);
-        if (Name == QLatin1String("fsBold"))
-          Font.setBold(true);
-        else if (Name == QLatin1String("fsItalic"))
-          Font.setItalic(true);
-        else if (Name == QLatin1String("fsUnderline"))
-          Font.setUnderline(true);
-        else if (Name == QLatin1String("fsStrikeOut"))
-          Font.setStrikeOut(true);
-        else
-          Fail(UnknownValue(Where, Key, Style));
+  // Value as the property's own type. A reference to another component comes back invalid and
+  // is set once every component exists.
+  QVariant Convert(QObject* Object, const QMetaProperty& Property, const QString& Where,
+                   const QString& Key, const QJsonValue& Value) {
+    const QMetaType Type = Property.metaType();
+    if (Property.isEnumType()) {
+      const QMetaEnum Enum = Property.enumerator();
+      const QJsonArray Names = Enum.isFlag()
+                                   ? List(Where, Key, Value, QStringLiteral("a list of names"))
+                                   : QJsonArray{Value};
+      int Bits = 0;
+      for (const QJsonValue& Name : Names) {
+        bool Known = false;
+        const int Bit = Enum.keyToValue(String(Where, Key, Name).toUtf8().constData(), &Known);
+        if (!Known)
+          Fail(UnknownValue(Where, Key, Name));
+        Bits |= Bit;
       }
-    } else if (Key == QLatin1String("Font.Color")) {
-      QPalette::ColorRole Role;
-      if (!ColourRole(String(Where, Key, Value), Role))
-        Fail(UnknownValue(Where, Key, Value));
-      QPalette Palette = Widget->palette();
-      Palette.setColor(Widget->foregroundRole(), Palette.color(Role));
-      Widget->setPalette(Palette);
-      return;
-    } else if (Key == QLatin1String("Font.Charset")) {
-      // Text is Unicode throughout; a character set changes nothing.
-      static const QStringList Charsets = {QStringLiteral("DEFAULT_CHARSET"),
-                                           QStringLiteral("ANSI_CHARSET"),
-                                           QStringLiteral("HANGEUL_CHARSET")};
-      if (!Charsets.contains(String(Where, Key, Value)))
-        Fail(UnknownValue(Where, Key, Value));
-      return;
-    } else {
-      Fail(Unknown(Widget, Where, Key));
+      return QVariant(Type, &Bits);
     }
-    Widget->setFont(Font);
+    switch (Type.id()) {
+    case QMetaType::Int:
+      return Int(Where, Key, Value);
+    case QMetaType::UInt: {
+      const int Number = Int(Where, Key, Value);
+      if (Number < 0)
+        Fail(WrongType(Where, Key, QStringLiteral("a whole number, 0 or more")));
+      return QVariant(static_cast<uint>(Number));
+    }
+    case QMetaType::Bool:
+      return Bool(Where, Key, Value);
+    case QMetaType::QString:
+      return String(Where, Key, Value);
+    case QMetaType::QStringList: {
+      QStringList Texts;
+      for (const QJsonValue& Text : List(Where, Key, Value, QStringLiteral("a list of texts")))
+        Texts << String(Where, Key, Text);
+      return Texts;
+    }
+    default:
+      break;
+    }
+    if (Type == QMetaType::fromType<AnsiString>())
+      return QVariant::fromValue(String(Where, Key, Value).toStdString());
+    if (Type == QMetaType::fromType<TNotifyEvent>())
+      return QVariant::fromValue(BindHandler(Where + QLatin1Char('.') + Key, Value));
+    if (Type.flags() & QMetaType::PointerToQObject) {
+      References_.push_back(
+          {Object, Property, Where + QLatin1Char('.') + Key, String(Where, Key, Value)});
+      return QVariant();
+    }
+    Fail(QStringLiteral("%1: %2.%3 is of a type a description cannot give (%4)")
+             .arg(Source_, Where, Key, QString::fromLatin1(Type.name())));
   }
 
-  // A label names the control it stands for (a screen reader reads the label as its name).
-  void LinkFocusControls() {
-    for (const auto& [Label, Name] : FocusControls_) {
-      auto* Control = Form_.findChild<QWidget*>(Name, Qt::FindDirectChildrenOnly);
-      if (!Control || !dynamic_cast<TControl*>(Control))
-        Fail(QStringLiteral("%1: %2.FocusControl names %3, which is no control of the form")
-                 .arg(Source_, Label->objectName(), Quoted(Name)));
-      Label->SetFocusControl(Control);
+  void ResolveReferences() {
+    for (const Reference& R : References_) {
+      QObject* Target = Form_.findChild<QObject*>(R.Name, Qt::FindDirectChildrenOnly);
+      const QMetaObject* Class = R.Property.metaType().metaObject();
+      if (!Target || !Names_.contains(R.Name) || !Target->metaObject()->inherits(Class))
+        Fail(QStringLiteral("%1: %2 names %3, which is no %4 of the form")
+                 .arg(Source_, R.Where, Quoted(R.Name), QString::fromLatin1(Class->className())));
+      R.Property.write(R.Object, QVariant(R.Property.metaType(), &Target));
     }
   }
 
+  // Tab moves through the components that have a TabOrder, lowest first.
   void ArrangeTabOrder() {
-    std::stable_sort(TabOrder_.begin(), TabOrder_.end(),
+    std::vector<std::pair<int, QWidget*>> Order;
+    for (QWidget* Control : Form_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const QVariant Place = Control->property("TabOrder");
+      if (Place.isValid() && Place.toInt() >= 0)
+        Order.emplace_back(Place.toInt(), Control);
+    }
+    std::stable_sort(Order.begin(), Order.end(),
                      [](const auto& A, const auto& B) { return A.first < B.first; });
     std::vector<QWidget*> Controls;
-    for (const auto& Entry : TabOrder_)
+    for (const auto& Entry : Order)
       Controls.push_back(Entry.second);
     Form_.SetTabOrder(Controls);
   }
@@ -348,6 +309,12 @@ private:
       Fail(WrongType(Where, Key, QStringLiteral("true or false")));
     return Value.toBool();
   }
+  QJsonArray List(const QString& Where, const QString& Key, const QJsonValue& Value,
+                  const QString& Expected) const {
+    if (!Value.isArray())
+      Fail(WrongType(Where, Key, Expected));
+    return Value.toArray();
+  }
   QString String(const QString& Where, const QString& Key, const QJsonValue& Value) const {
     if (!Value.isString())
       Fail(WrongType(Where, Key, QStringLiteral("a text")));
@@ -357,8 +324,7 @@ private:
   TCustomForm& Form_;
   const QString Source_;
   QSet<QString> Names_;
-  std::vector<std::pair<int, QWidget*>> TabOrder_;
-  std::vector<std::pair<TLabel*, QString>> FocusControls_;
+  std::vector<Reference> References_;
 };
 
 } // namespace

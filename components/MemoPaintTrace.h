@@ -1,23 +1,25 @@
 #pragma once
 
-// For benchmarks: with BENCH_TRACE_MEMO=1 in the environment, a memo that calls this after each
-// paint prints "memo-painted <CLOCK_REALTIME ns> <text>" to standard error whenever it shows a
-// text it had not shown before. Header-only, so that the benchmark's bare Qt program traces its
-// memo the same way without linking the component layer.
+// A trace of the texts a memo paints, to measure how soon a change reaches the screen. With the
+// logging category components.memo.paint switched on
+// (QT_LOGGING_RULES=components.memo.paint.debug=true), a memo that calls Painted after each
+// paint logs "memo-painted <CLOCK_REALTIME ns> <text>" whenever it shows a text it had not shown
+// before; switched off (the default), a paint costs one test. Header-only, so that the
+// benchmark's bare Qt window traces its memo the same way without linking the component layer.
 
+#include <QLoggingCategory>
 #include <QPlainTextEdit>
-#include <cstdio>
-#include <cstdlib>
 #include <ctime>
+
+inline const QLoggingCategory& MemoPaintCategory() {
+  static const QLoggingCategory Category("components.memo.paint", QtWarningMsg);
+  return Category;
+}
 
 class MemoPaintTrace {
 public:
   void Painted(const QPlainTextEdit& Memo) {
-    static const bool Enabled = [] {
-      const char* Value = std::getenv("BENCH_TRACE_MEMO");
-      return Value && *Value == '1';
-    }();
-    if (!Enabled)
+    if (!MemoPaintCategory().isDebugEnabled())
       return;
     const QString Text = Memo.toPlainText();
     if (Text == Last_)
@@ -25,10 +27,9 @@ public:
     Last_ = Text;
     timespec Now{};
     clock_gettime(CLOCK_REALTIME, &Now);
-    std::fprintf(stderr, "memo-painted %lld %s\n",
-                 static_cast<long long>(Now.tv_sec) * 1000000000LL + Now.tv_nsec,
-                 Text.simplified().toUtf8().constData());
-    std::fflush(stderr);
+    qCDebug(MemoPaintCategory, "memo-painted %lld %s",
+            static_cast<long long>(Now.tv_sec) * 1000000000LL + Now.tv_nsec,
+            Text.simplified().toUtf8().constData());
   }
 
 private:

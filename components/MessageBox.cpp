@@ -1,15 +1,12 @@
 #include "MessageBox.h"
 
-#include "TApplication.h"
-#include "TCustomForm.h"
-
 #include <QApplication>
 #include <QMessageBox>
 
-void RunMessageBox(MessageKind Kind, const AnsiString& Text) {
+void RunMessageBox(MessageKind Kind, const AnsiString& Text, QWidget* Fallback) {
   QWidget* Parent = QApplication::activeWindow();
   if (!Parent)
-    Parent = Application->MainForm();
+    Parent = Fallback;
   QMessageBox Box(Kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
                   QApplication::applicationDisplayName(), QString::fromStdString(Text),
                   QMessageBox::Ok, Parent);

@@ -4,6 +4,9 @@
 
 enum class MessageKind { Plain, Error };
 
+class QWidget;
+
 // Shows Text in an application-modal box with an OK button and returns when it is closed.
-// Events keep being dispatched meanwhile (timers tick), but no other window takes input.
-void RunMessageBox(MessageKind Kind, const AnsiString& Text);
+// Events keep being dispatched meanwhile (timers tick), but no other window takes input. The box
+// stands over the active window, or over Fallback when no window is active.
+void RunMessageBox(MessageKind Kind, const AnsiString& Text, QWidget* Fallback);

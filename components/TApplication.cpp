@@ -103,8 +103,10 @@ void TApplication::Initialize() {
 }
 
 void TApplication::AddForm(std::unique_ptr<TCustomForm> Form) {
-  if (!MainForm_)
+  if (!MainForm_) {
     MainForm_ = Form.get();
+    QObject::connect(MainForm_, &TCustomForm::Closed, [this] { Terminate(); });
+  }
   Forms_.push_back(std::move(Form));
 }
 
@@ -119,7 +121,7 @@ void TApplication::Run() {
 }
 
 void TApplication::ShowException(const Exception& E) {
-  RunMessageBox(MessageKind::Error, E.Message());
+  RunMessageBox(MessageKind::Error, E.Message(), MainForm_);
   if (!Running_)
     FinalizeBeforeStatics();
 }

@@ -1,6 +1,7 @@
 #include "TButton.h"
 
-TButton::TButton(QWidget* Parent) : QPushButton(Parent), TControl(static_cast<QWidget&>(*this)) {
+TButton::TButton(TComponent* Owner)
+    : QPushButton(qobject_cast<QWidget*>(Owner)), TControl(static_cast<QWidget&>(*this)) {
   setAutoDefault(false);
   setDefault(false);
   connect(this, &QPushButton::clicked, this, [this] { CallEvent(OnClick, this); });

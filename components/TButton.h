@@ -4,17 +4,27 @@
 #include "TNotifyEvent.h"
 
 #include <QPushButton>
+#include <utility>
 
 // A push button. OnClick is raised by a mouse click, or by Space while the button has the focus.
 // It is never a default button: Enter elsewhere in the window does not press it.
+//
+// A description may set: the control properties (TControl.h), Caption, TabOrder and OnClick.
 class TButton : public QPushButton, public TControl {
   Q_OBJECT
+  T_CONTROL_PROPERTIES
+  Q_PROPERTY(AnsiString Caption READ GetText WRITE SetText)
+  Q_PROPERTY(int TabOrder READ GetTabOrder WRITE SetTabOrder)
+  Q_PROPERTY(TNotifyEvent OnClick READ GetOnClick WRITE SetOnClick)
 
 public:
-  explicit TButton(QWidget* Parent);
+  Q_INVOKABLE explicit TButton(TComponent* Owner);
 
   AnsiString GetText() const override;
   void SetText(const AnsiString& Value) override;
+
+  TNotifyEvent GetOnClick() const { return OnClick; }
+  void SetOnClick(TNotifyEvent Handler) { OnClick = std::move(Handler); }
 
   TNotifyEvent OnClick;
 };

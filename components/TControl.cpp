@@ -5,3 +5,45 @@
 void TControl::SetBounds(int Left, int Top, int Width, int Height) {
   Self_.setGeometry(Left, Top, Width, Height);
 }
+
+int TControl::GetLeft() const {
+  return Self_.x();
+}
+
+int TControl::GetTop() const {
+  return Self_.y();
+}
+
+int TControl::GetWidth() const {
+  return Self_.width();
+}
+
+int TControl::GetHeight() const {
+  return Self_.height();
+}
+
+void TControl::SetColor(Graphics::TColor Value) {
+  Color_ = Value;
+  QPalette Palette = Self_.palette();
+  Palette.setColor(Self_.backgroundRole(), Palette.color(ColorRole(Value)));
+  Self_.setPalette(Palette);
+}
+
+void TControl::SetFont(const TFont& Value) {
+  Font_ = Value;
+  Value.AssignTo(Self_);
+}
+
+QPalette::ColorRole TControl::ColorRole(Graphics::TColor Color) {
+  switch (Color) {
+  case Graphics::clBtnFace:
+    return QPalette::Button;
+  case Graphics::clBtnText:
+    return QPalette::ButtonText;
+  case Graphics::clWindow:
+    return QPalette::Base;
+  case Graphics::clWindowText:
+    return QPalette::WindowText;
+  }
+  return QPalette::Window;
+}

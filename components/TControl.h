@@ -1,11 +1,19 @@
 #pragma once
 
 #include "AnsiString.h"
+#include "Graphics.h"
+#include "TFont.h"
+
+#include <QPalette>
 
 class QWidget;
 
 // What every visible component (form, label, edit box, memo, button) has in common: a text
-// (its caption, or what it holds) and a place in its parent.
+// (its caption, or what it holds), a place in its parent, a colour and a font.
+//
+// Each component class publishes, as Q_PROPERTYs under a description's names, those of these
+// that a description may set (Left, Top, Width, Height, Color, Font, and Caption or Text);
+// their accessors are here.
 class TControl {
 public:
   explicit TControl(QWidget& Self) : Self_(Self) {}
@@ -19,6 +27,42 @@ public:
   // Places the control: Left and Top in its parent's client area, Width and Height its size.
   virtual void SetBounds(int Left, int Top, int Width, int Height);
 
+  // One side of the bounds at a time, the others staying as they are, so that they can be set
+  // in any order.
+  virtual int GetLeft() const;
+  virtual int GetTop() const;
+  virtual int GetWidth() const;
+  virtual int GetHeight() const;
+  void SetLeft(int Value) { SetBounds(Value, GetTop(), GetWidth(), GetHeight()); }
+  void SetTop(int Value) { SetBounds(GetLeft(), Value, GetWidth(), GetHeight()); }
+  void SetWidth(int Value) { SetBounds(GetLeft(), GetTop(), Value, GetHeight()); }
+  void SetHeight(int Value) { SetBounds(GetLeft(), GetTop(), GetWidth(), Value); }
+
+  Graphics::TColor GetColor() const { return Color_; }
+  void SetColor(Graphics::TColor Value);
+  TFont GetFont() const { return Font_; }
+  void SetFont(const TFont& Value);
+  // The place in the window's tab order; -1: none given.
+  int GetTabOrder() const { return TabOrder_; }
+  void SetTabOrder(int Value) { TabOrder_ = Value; }
+
+  static QPalette::ColorRole ColorRole(Graphics::TColor Color);
+
 protected:
   QWidget& Self_;
+
+private:
+  Graphics::TColor Color_ = Graphics::clBtnFace;
+  TFont Font_;
+  int TabOrder_ = -1;
 };
+
+// The description's names for the bounds, colour and font of a control, published by each
+// control class.
+#define T_CONTROL_PROPERTIES                                                                       \
+  Q_PROPERTY(int Left READ GetLeft WRITE SetLeft)                                                  \
+  Q_PROPERTY(int Top READ GetTop WRITE SetTop)                                                     \
+  Q_PROPERTY(int Width READ GetWidth WRITE SetWidth)                                               \
+  Q_PROPERTY(int Height READ GetHeight WRITE SetHeight)                                            \
+  Q_PROPERTY(Graphics::TColor Color READ GetColor WRITE SetColor)                                  \
+  Q_PROPERTY(TFont Font READ GetFont WRITE SetFont)

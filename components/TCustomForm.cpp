@@ -1,7 +1,5 @@
 #include "TCustomForm.h"
 
-#include "TApplication.h"
-
 #include <QCloseEvent>
 
 TCustomForm::TCustomForm(TComponent* Owner)
@@ -21,6 +19,22 @@ void TCustomForm::SetBounds(int Left, int Top, int Width, int Height) {
   move(Left, Top);
   resize(OuterSize_);
   FitOuterSize();
+}
+
+int TCustomForm::GetLeft() const {
+  return frameGeometry().x();
+}
+
+int TCustomForm::GetTop() const {
+  return frameGeometry().y();
+}
+
+int TCustomForm::GetWidth() const {
+  return OuterSize_.isValid() ? OuterSize_.width() : frameGeometry().width();
+}
+
+int TCustomForm::GetHeight() const {
+  return OuterSize_.isValid() ? OuterSize_.height() : frameGeometry().height();
 }
 
 void TCustomForm::Close() {
@@ -50,8 +64,8 @@ void TCustomForm::moveEvent(QMoveEvent* Event) {
 
 void TCustomForm::closeEvent(QCloseEvent* Event) {
   QWidget::closeEvent(Event);
-  if (Event->isAccepted() && Application->MainForm() == this)
-    Application->Terminate();
+  if (Event->isAccepted())
+    emit Closed();
 }
 
 // Width and Height include the window frame; the frame is only known once a window manager has

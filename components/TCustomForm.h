@@ -11,8 +11,17 @@
 // title. Left and Top are its position on the screen, Width and Height its outer size including
 // the frame a window manager draws. When shown, the first control in tab order gets the focus.
 // Closing the application's main form ends TApplication::Run.
+//
+// A description may set: the control properties (TControl.h), Caption, and the design-time
+// OldCreateOrder, PixelsPerInch and TextHeight, which are kept but change nothing. It lists the
+// form's components under Components (see FormReader).
 class TCustomForm : public QWidget, public TControl {
   Q_OBJECT
+  T_CONTROL_PROPERTIES
+  Q_PROPERTY(AnsiString Caption READ GetText WRITE SetText)
+  Q_PROPERTY(bool OldCreateOrder MEMBER OldCreateOrder_)
+  Q_PROPERTY(int PixelsPerInch MEMBER PixelsPerInch_)
+  Q_PROPERTY(int TextHeight MEMBER TextHeight_)
 
 public:
   explicit TCustomForm(TComponent* Owner);
@@ -20,10 +29,19 @@ public:
   AnsiString GetText() const override;
   void SetText(const AnsiString& Value) override;
   void SetBounds(int Left, int Top, int Width, int Height) override;
+  // Left and Top of the frame, Width and Height as set (the outer size).
+  int GetLeft() const override;
+  int GetTop() const override;
+  int GetWidth() const override;
+  int GetHeight() const override;
   void Close();
   // Tab moves the focus through Controls in this order, and the first has the focus when the
   // form is shown.
   void SetTabOrder(const std::vector<QWidget*>& Controls);
+
+signals:
+  // The window has closed. For the application's main form, this ends TApplication::Run.
+  void Closed();
 
 protected:
   void showEvent(QShowEvent* Event) override;
@@ -37,4 +55,7 @@ private:
   QSize OuterSize_;
   bool OuterSizeFitted_ = false;
   bool Shown_ = false;
+  bool OldCreateOrder_ = false;
+  int PixelsPerInch_ = 96;
+  int TextHeight_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "TEdit.h"
 
-TEdit::TEdit(QWidget* Parent) : QLineEdit(Parent), TControl(static_cast<QWidget&>(*this)) {}
+TEdit::TEdit(TComponent* Owner)
+    : QLineEdit(qobject_cast<QWidget*>(Owner)), TControl(static_cast<QWidget&>(*this)) {}
 
 AnsiString TEdit::GetText() const {
   return text().toStdString();

@@ -1,15 +1,21 @@
 #pragma once
 
 #include "TControl.h"
+#include "TObject.h"
 
 #include <QLineEdit>
 
 // A one-line entry box.
+//
+// A description may set: the control properties (TControl.h), Text and TabOrder.
 class TEdit : public QLineEdit, public TControl {
   Q_OBJECT
+  T_CONTROL_PROPERTIES
+  Q_PROPERTY(AnsiString Text READ GetText WRITE SetText)
+  Q_PROPERTY(int TabOrder READ GetTabOrder WRITE SetTabOrder)
 
 public:
-  explicit TEdit(QWidget* Parent);
+  Q_INVOKABLE explicit TEdit(TComponent* Owner);
 
   AnsiString GetText() const override;
   void SetText(const AnsiString& Value) override;

@@ -13,12 +13,13 @@ int SpaceWidth(const QWidget* Widget, int Spaces) {
 
 } // namespace
 
-TLabel::TLabel(QWidget* Parent) : QLabel(Parent), TControl(static_cast<QWidget&>(*this)) {
+TLabel::TLabel(TComponent* Owner)
+    : QLabel(qobject_cast<QWidget*>(Owner)), TControl(static_cast<QWidget&>(*this)) {
   setTextFormat(Qt::PlainText);
   // A window that changes size (a frame taken off its outer size, a user dragging its border)
   // may give a row more or less room.
-  if (Parent)
-    Parent->installEventFilter(this);
+  if (parentWidget())
+    parentWidget()->installEventFilter(this);
 }
 
 AnsiString TLabel::GetText() const {

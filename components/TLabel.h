@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TControl.h"
+#include "TObject.h"
 
 #include <QLabel>
 
@@ -14,15 +15,23 @@
 // - A label whose focus control sits on top of it, in a run of spaces of its caption (an entry
 //   box standing inside a sentence), is placed so that the run of spaces lies around the control
 //   in whatever font the window got.
+//
+// A description may set: the control properties (TControl.h), Caption, and FocusControl, the
+// control the label stands for (a screen reader reads the label as that control's name).
 class TLabel : public QLabel, public TControl {
   Q_OBJECT
+  T_CONTROL_PROPERTIES
+  Q_PROPERTY(AnsiString Caption READ GetText WRITE SetText)
+  Q_PROPERTY(QWidget* FocusControl READ buddy WRITE SetFocusControl)
 
 public:
-  explicit TLabel(QWidget* Parent);
+  Q_INVOKABLE explicit TLabel(TComponent* Owner);
 
   AnsiString GetText() const override;
   void SetText(const AnsiString& Value) override;
   void SetBounds(int Left, int Top, int Width, int Height) override;
+  // The designed place; the label may stand elsewhere to keep its row in order.
+  int GetLeft() const override { return DesignLeft_; }
   void SetFocusControl(QWidget* Control);
 
 protected:

@@ -1,6 +1,7 @@
 #include "TMemo.h"
 
-TMemo::TMemo(QWidget* Parent) : QPlainTextEdit(Parent), TControl(static_cast<QWidget&>(*this)) {
+TMemo::TMemo(TComponent* Owner)
+    : QPlainTextEdit(qobject_cast<QWidget*>(Owner)), TControl(static_cast<QWidget&>(*this)) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -29,6 +30,15 @@ void TMemo::AppendLine(const AnsiString& Line) {
   if (!Text.empty() && Text.back() != '\n')
     Text += '\n';
   Show(Text + Line);
+}
+
+QStringList TMemo::GetLines() const {
+  const QString Text = QString::fromStdString(Contents());
+  return Text.isEmpty() ? QStringList() : Text.split(QLatin1Char('\n'));
+}
+
+void TMemo::SetLines(const QStringList& Lines) {
+  Show(Lines.join(QLatin1Char('\n')).toStdString());
 }
 
 // The document's modified flag tells whether the user has typed since the memo last showed a

@@ -2,6 +2,7 @@
 
 #include "MemoPaintTrace.h"
 #include "TControl.h"
+#include "TObject.h"
 
 #include <QPlainTextEdit>
 #include <optional>
@@ -14,18 +15,27 @@
 // back costs nothing, while anything the user typed is replaced. A Clear that no AppendLine
 // follows takes effect once control returns to the event loop; GetText sees it at once.
 //
-// For benchmarks it traces its paints (see MemoPaintTrace).
+// A description may set: the control properties (TControl.h), Text, Lines and TabOrder.
+//
+// With the logging category components.memo.paint on (QT_LOGGING_RULES), it traces each new
+// text it paints (see MemoPaintTrace).
 class TMemo : public QPlainTextEdit, public TControl {
   Q_OBJECT
+  T_CONTROL_PROPERTIES
+  Q_PROPERTY(AnsiString Text READ GetText WRITE SetText)
+  Q_PROPERTY(QStringList Lines READ GetLines WRITE SetLines)
+  Q_PROPERTY(int TabOrder READ GetTabOrder WRITE SetTabOrder)
 
 public:
-  explicit TMemo(QWidget* Parent);
+  Q_INVOKABLE explicit TMemo(TComponent* Owner);
 
   AnsiString GetText() const override;
   void SetText(const AnsiString& Value) override;
   void Clear();
   // Adds Line as the new last line.
   void AppendLine(const AnsiString& Line);
+  QStringList GetLines() const;
+  void SetLines(const QStringList& Lines);
 
 protected:
   void paintEvent(QPaintEvent* Event) override;

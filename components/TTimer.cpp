@@ -3,12 +3,14 @@
 #include <QPointer>
 #include <QTimerEvent>
 #include <algorithm>
+#include <limits>
 #include <utility>
 
-TTimer::TTimer(QObject* Owner) : QObject(Owner) {}
+TTimer::TTimer(TComponent* Owner) : QObject(Owner) {}
 
-void TTimer::SetInterval(int Milliseconds) {
-  Interval_ = std::max(Milliseconds, 0);
+void TTimer::SetInterval(uint Milliseconds) {
+  // Qt's timers take an int; nobody waits longer than 24 days for a tick.
+  Interval_ = std::min<uint>(Milliseconds, std::numeric_limits<int>::max());
   UpdateTimer();
 }
 
@@ -30,7 +32,7 @@ void TTimer::UpdateTimer() {
   // The first tick comes after the interval asked for; the period then settles at its real value.
   FirstTick_ = true;
   if (Enabled_ && Interval_ > 0 && OnTimer_)
-    TimerId_ = startTimer(Interval_, Qt::PreciseTimer);
+    TimerId_ = startTimer(static_cast<int>(Interval_), Qt::PreciseTimer);
 }
 
 void TTimer::timerEvent(QTimerEvent* Event) {
@@ -38,7 +40,7 @@ void TTimer::timerEvent(QTimerEvent* Event) {
     return;
   if (FirstTick_) {
     FirstTick_ = false;
-    if (Interval_ < MinimumPeriod) {
+    if (Interval_ < uint{MinimumPeriod}) {
       killTimer(TimerId_);
       TimerId_ = startTimer(MinimumPeriod, Qt::CoarseTimer);
     }

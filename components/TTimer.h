@@ -13,18 +13,24 @@
 // inside the tenth of a second under which it looks instant, at 20 wake-ups a second. A tick
 // that comes while the handler is still running (because it opened a modal box) is skipped
 // rather than run inside it.
+//
+// A description may set: Interval, Enabled and OnTimer.
 class TTimer : public QObject {
   Q_OBJECT
+  Q_PROPERTY(uint Interval READ GetInterval WRITE SetInterval)
+  Q_PROPERTY(bool Enabled READ GetEnabled WRITE SetEnabled)
+  Q_PROPERTY(TNotifyEvent OnTimer READ GetOnTimer WRITE SetOnTimer)
 
 public:
   static constexpr int MinimumPeriod = 50;
 
-  explicit TTimer(QObject* Owner);
+  Q_INVOKABLE explicit TTimer(TComponent* Owner);
 
-  int Interval() const { return Interval_; }
-  void SetInterval(int Milliseconds);
-  bool Enabled() const { return Enabled_; }
+  uint GetInterval() const { return Interval_; }
+  void SetInterval(uint Milliseconds);
+  bool GetEnabled() const { return Enabled_; }
   void SetEnabled(bool Value);
+  TNotifyEvent GetOnTimer() const { return OnTimer_; }
   void SetOnTimer(TNotifyEvent Handler);
 
 protected:
@@ -34,7 +40,7 @@ private:
   void UpdateTimer();
 
   TNotifyEvent OnTimer_;
-  int Interval_ = 1000;
+  uint Interval_ = 1000;
   bool Enabled_ = true;
   bool FirstTick_ = true;
   bool Running_ = false;

@@ -27,8 +27,8 @@ TEST(FormReader, BuildsEveryComponentWithItsPropertiesAndBindings) {
   EXPECT_EQ(Form.Memo1->GetText(), "첫 줄");
   EXPECT_EQ(Form.Button1->GetText(), "확 인");
   EXPECT_EQ(Form.Label2->pos(), QPoint(100, 10));
-  EXPECT_EQ(Form.Timer1->Interval(), 1);
-  EXPECT_FALSE(Form.Timer1->Enabled());
+  EXPECT_EQ(Form.Timer1->GetInterval(), 1u);
+  EXPECT_FALSE(Form.Timer1->GetEnabled());
 
   // The font is the description's, with a Korean face standing in for one the machine lacks.
   EXPECT_EQ(Form.Memo1->font().pixelSize(), 20);

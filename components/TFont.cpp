@@ -1,0 +1,23 @@
+#include "TFont.h"
+
+#include "FontFamilies.h"
+#include "TControl.h"
+
+#include <QWidget>
+#include <cstdlib>
+
+void TFont::AssignTo(QWidget& Widget) const {
+  QFont Font = Widget.font();
+  if (!Name.isEmpty())
+    Font.setFamilies(FontFamilies(Name));
+  if (Height != 0)
+    Font.setPixelSize(std::abs(Height));
+  Font.setBold(Style.testFlag(Graphics::fsBold));
+  Font.setItalic(Style.testFlag(Graphics::fsItalic));
+  Font.setUnderline(Style.testFlag(Graphics::fsUnderline));
+  Font.setStrikeOut(Style.testFlag(Graphics::fsStrikeOut));
+  Widget.setFont(Font);
+  QPalette Palette = Widget.palette();
+  Palette.setColor(Widget.foregroundRole(), Palette.color(TControl::ColorRole(Color)));
+  Widget.setPalette(Palette);
+}
