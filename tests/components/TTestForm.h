@@ -1,8 +1,5 @@
 #pragma once
-
-// A small form of the tests' own: two labels on one row, an entry box, a memo, a button and a
-// timer, whose handlers count their calls and do whatever the test asks of them.
-
+// A form of the tests' own (TTestForm.json): handlers that count calls and run what a test asks.
 #include "TButton.h"
 #include "TEdit.h"
 #include "TForm.h"
@@ -22,30 +19,23 @@ class TTestForm : public TForm {
   Q_PROPERTY(TTimer* Timer1 MEMBER Timer1)
 
 public:
-  TLabel* Label1 = nullptr;
-  TLabel* Label2 = nullptr;
+  explicit TTestForm(TComponent* Owner) : TForm(Owner) {}
+  TLabel *Label1 = nullptr, *Label2 = nullptr;
   TMemo* Memo1 = nullptr;
   TEdit* Edit1 = nullptr;
   TButton* Button1 = nullptr;
   TTimer* Timer1 = nullptr;
+  int Clicks = 0, Ticks = 0;
+  std::function<void()> OnClickDo, OnTickDo;
 
-  int Clicks = 0;
-  int Ticks = 0;
-  std::function<void()> OnClickDo;
-  std::function<void()> OnTickDo;
+  Q_INVOKABLE void Button1Click(TObject*) { Count(Clicks, OnClickDo); }
+  Q_INVOKABLE void Timer1Timer(TObject*) { Count(Ticks, OnTickDo); }
+  Q_INVOKABLE void Refresh() {} // not a handler: it does not take the sender
 
-  Q_INVOKABLE void Button1Click(TObject* /*Sender*/) {
-    ++Clicks;
-    if (OnClickDo)
-      OnClickDo();
+private:
+  static void Count(int& Calls, const std::function<void()>& Then) {
+    ++Calls;
+    if (Then)
+      Then();
   }
-  Q_INVOKABLE void Timer1Timer(TObject* /*Sender*/) {
-    ++Ticks;
-    if (OnTickDo)
-      OnTickDo();
-  }
-  // Not a handler: it does not take the sender.
-  Q_INVOKABLE void Refresh() {}
-
-  explicit TTestForm(TComponent* Owner) : TForm(Owner) {}
 };
