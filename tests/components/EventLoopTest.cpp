@@ -102,9 +102,3 @@ TEST_F(EventLoop, RunReturnsOnceTheMainFormHasClosedEvenUnderABox) {
   EXPECT_FALSE(Form->isVisible());
   EXPECT_EQ(Watcher.Stuck(), 0);
 }
-
-TEST_F(EventLoop, ShowExceptionShowsTheMessage) {
-  MessageBoxWatcher Watcher;
-  Application->ShowException(Exception("보고"));
-  EXPECT_EQ(Watcher.Texts(), QStringList{"보고"});
-}

@@ -1,30 +1,23 @@
 #pragma once
 
-#include <QObject>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
 
 class QMessageBox;
 
-// Answers the modal message boxes that the code under test opens, as a user would. For each box
-// it records the text, then asks Ready (if given) whether to press OK yet: Ready may look at the
-// world behind the box and return false to leave it up while events, timer ticks included, go
-// on. A box still up after ten seconds is closed anyway and counted in Stuck().
+// Answers the modal message boxes the code under test opens, as a user would: records each
+// box's text, then presses OK once Ready (if given) returns true; until then events, timer ticks
+// included, go on behind the box. A box still up after ten seconds is closed and counted.
 class MessageBoxWatcher : public QObject {
 public:
-  using ReadyFunction = std::function<bool(QMessageBox& Box)>;
-
-  explicit MessageBoxWatcher(ReadyFunction Ready = {});
-
+  explicit MessageBoxWatcher(std::function<bool(QMessageBox&)> Ready = {});
   const QStringList& Texts() const { return Texts_; }
   int Stuck() const { return Stuck_; }
   void Clear() { Texts_.clear(); }
 
 private:
-  void Poll();
-
-  ReadyFunction Ready_;
+  std::function<bool(QMessageBox&)> Ready_;
   QTimer Poll_;
   QStringList Texts_;
   QMessageBox* Current_ = nullptr;

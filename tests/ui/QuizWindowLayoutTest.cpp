@@ -1,6 +1,5 @@
 // What the quiz window looks like, in whichever Korean face it gets: nothing overlaps or is cut
-// off at any entry, and every character has a glyph. CTest runs these under several locales and
-// scale factors too.
+// off at any entry. CTest runs these under several locales and scale factors too.
 #include "FontFamilies.h"
 #include "QuizProgress.h"
 #include "TApplication.h"
@@ -12,7 +11,6 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QRawFont>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -107,20 +105,4 @@ TEST_F(QuizWindowLayout, ARowKeepsItsPlacesThenGivesUpItsGapsThenMovesLeft) {
   Form1->resize(Room + 100, Form1->height());
   Show(18);
   EXPECT_EQ(Last->geometry().right() + 1 + Form1->Memo1->x(), Room) << "did not move back";
-}
-
-TEST_F(QuizWindowLayout, EveryCharacterHasAGlyphInTheFaceInUse) {
-  QFont Font(QFontInfo(Form1->font()).family()); // without per-character fallback
-  Font.setPixelSize(Form1->font().pixelSize());
-  const QRawFont Raw = QRawFont::fromFont(Font);
-  QString All = Form1->windowTitle() + Form1->Label1->text() + Form1->Button1->text() +
-                QString::fromStdString(VerdictText(false));
-  for (int Entry = 0; Entry < QuestionCount; ++Entry) {
-    All += QString::fromStdString(Questions[Entry]);
-    for (const AnsiString& Choice : Choices[Entry])
-      All += QString::fromStdString(Choice);
-  }
-  for (const uint Character : All.remove(' ').toUcs4())
-    EXPECT_TRUE(Raw.supportsCharacter(Character))
-        << Raw.familyName().toStdString() << " lacks U+" << std::hex << Character;
 }

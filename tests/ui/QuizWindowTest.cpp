@@ -10,8 +10,6 @@
 #include "TTimer.h"
 #include "Unit1.h"
 
-#include <QAccessible>
-#include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTextDocument>
@@ -48,10 +46,6 @@ protected:
     QTest::mouseClick(Form1->Button1, Qt::LeftButton);
   }
 };
-
-QString Spoken(QObject* Object) {
-  return QAccessible::queryAccessibleInterface(Object)->text(QAccessible::Name);
-}
 
 } // namespace
 
@@ -109,12 +103,6 @@ TEST_F(QuizWindow, AFullRunEndsWithTheWindowClosedAndAnswersAfterTheEndShowNothi
   EXPECT_EQ(Watcher.Texts(), QStringList()) << "a box after the end";
 }
 
-TEST_F(QuizWindow, ClosingTheWindowByHandEndsRun) {
-  QTimer::singleShot(0, Form1, [] { Form1->close(); });
-  Application->Run();
-  EXPECT_FALSE(Form1->isVisible());
-}
-
 TEST_F(QuizWindow, TheMemoIsOnlyRewrittenWhenItShowsSomethingElse) {
   ASSERT_TRUE(ShowsWhatIsUp());
   int Changes = 0;
@@ -123,31 +111,4 @@ TEST_F(QuizWindow, TheMemoIsOnlyRewrittenWhenItShowsSomethingElse) {
   EXPECT_EQ(Changes, 0) << "rewritten by ticks that changed nothing";
   QTest::keyClicks(Form1->Memo1, "xyz");
   EXPECT_TRUE(ShowsWhatIsUp()) << "what the user typed into it stayed";
-}
-
-TEST_F(QuizWindow, FocusStartsInTheEntryBoxAndEnterConfirmsNothing) {
-  EXPECT_EQ(QApplication::focusWidget(), Form1->Edit1);
-  MessageBoxWatcher Watcher;
-  QTest::keyClicks(Form1->Edit1, "3");
-  QTest::keyClick(Form1->Edit1, Qt::Key_Return);
-  QTest::qWait(20);
-  EXPECT_EQ(Watcher.Texts(), QStringList());
-  EXPECT_EQ(Shown(Form1->Edit1), "3");
-}
-
-TEST_F(QuizWindow, AScreenReaderReadsEachPartByItsCaptionAndTheVerdict) {
-  ASSERT_TRUE(ShowsWhatIsUp());
-  EXPECT_EQ(Spoken(Form1), Shown(Form1));
-  EXPECT_EQ(Spoken(Form1->Memo1), Shown(Form1->Label2));
-  EXPECT_EQ(Spoken(Form1->Edit1), Shown(Form1->Label1));
-  EXPECT_EQ(Spoken(Form1->Label3), Shown(Form1->Label3));
-  QString Box;
-  MessageBoxWatcher Watcher([&](QMessageBox& B) {
-    QAccessibleInterface* Read = QAccessible::queryAccessibleInterface(&B);
-    for (int I = 0; I < Read->childCount(); ++I)
-      Box += Read->child(I)->text(QAccessible::Name) + ' ';
-    return true;
-  });
-  Confirm("0");
-  EXPECT_TRUE(Box.contains("incorrect!")) << Box.toStdString();
 }
