@@ -67,7 +67,7 @@ void Encode(char32_t C, AnsiString& Out) {
 }
 
 bool IsSpace(char32_t C) {
-  return C == ' ' || (C >= '\t' && C <= '\r') || C == 0xA0;
+  return C == ' ' || (C >= '\t' && C <= '\r') || C == 0xA0 || C == 0x3000;
 }
 
 bool IsControl(char32_t C) {
