@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -34,7 +35,7 @@ TEST_F(EventLoop, AnExceptionLeavingAHandlerIsReportedAndEventsGoOn) {
   Click();
   Form->OnClickDo = [] { throw std::runtime_error("standard failure"); };
   Click();
-  Form->OnClickDo = [] { throw 42; };
+  Form->OnClickDo = [] { throw std::string("neither"); };
   Click();
   EXPECT_EQ(Form->Clicks, 3);
   EXPECT_EQ(Watcher.Texts(), QStringList({"무언가 잘못됨", "standard failure", ""}));

@@ -21,6 +21,8 @@ TEST(FormReader, BuildsEveryComponentWithItsPropertiesAndBindings) {
   EXPECT_EQ(Form.Edit1->GetText(), "7");
   EXPECT_EQ(Form.Memo1->document()->blockCount(), 2) << "each of Lines a line of its own";
   EXPECT_EQ(Form.Memo1->GetText(), "첫 줄\n둘째 줄");
+  Form.Memo1->AppendLine("셋째 줄");
+  EXPECT_EQ(Form.Memo1->document()->blockCount(), 3);
   EXPECT_EQ(Form.Label2->pos(), QPoint(100, 10));
   EXPECT_EQ(Form.Label1->buddy(), Form.Edit1);
   EXPECT_EQ(Form.Timer1->GetInterval(), 1u);
