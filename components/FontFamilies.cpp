@@ -6,6 +6,8 @@
 
 namespace {
 
+// Listing the faces that have Hangul means loading every face's details, so it is only done when
+// none of the Korean faces asked for is there.
 void WarnIfNoHangul() {
   static bool Warned = false;
   if (Warned || !QFontDatabase::families(QFontDatabase::Korean).isEmpty())
@@ -27,14 +29,22 @@ QStringList FontFamilies(const QString& Requested) {
       QStringLiteral("Noto Sans CJK KR"), QStringLiteral("Malgun Gothic"),
       QStringLiteral("Apple SD Gothic Neo")};
   // hasFamily, unlike a search of families(), also knows each family by its other names (the
-  // English and the localised one), so the lookup holds in every locale.
+  // English and the localised one), so the lookup holds in every locale. The answer for the
+  // last name asked about is kept: a description asks once per font property it sets.
+  static QString LastRequested;
+  static QStringList LastFamilies;
+  if (!LastFamilies.isEmpty() && Requested == LastRequested)
+    return LastFamilies;
   QStringList Families;
   if (!Requested.isEmpty() && QFontDatabase::hasFamily(Requested))
     Families << Requested;
   for (const QString& Family : Korean)
     if (QFontDatabase::hasFamily(Family))
       Families << Family;
+  if (Families.isEmpty() || Families == QStringList{Requested})
+    WarnIfNoHangul();
   Families << QStringLiteral("sans-serif");
-  WarnIfNoHangul();
+  LastRequested = Requested;
+  LastFamilies = Families;
   return Families;
 }
