@@ -161,6 +161,7 @@ private:
     const QString Where = Object->objectName().isEmpty()
                               ? QString::fromLatin1(Object->metaObject()->className())
                               : Object->objectName();
+    Groups_.clear();
     for (auto It = Description.begin(); It != Description.end(); ++It) {
       const QString Key = It.key();
       if (Key == QLatin1String("Name") || Key == QLatin1String("Class") ||
@@ -168,6 +169,9 @@ private:
         continue;
       SetProperty(Object, Where, Key, It.value());
     }
+    // A group (the font) is written once with all its members, not once per member.
+    for (auto& [Property, Values] : Groups_)
+      Property.write(Object, Values);
   }
 
   // Key is a published property of Object ("Caption"), or one member of a published group
@@ -193,14 +197,18 @@ private:
         Fail(WrongType(Where, Key, QString::fromLatin1(Property.typeName())));
       return;
     }
-    const QMetaObject* Group = Property.metaType().metaObject();
+    const QMetaObject* Members = Property.metaType().metaObject();
     const QMetaProperty Inner =
-        Group->property(Group->indexOfProperty(Member.toUtf8().constData()));
+        Members->property(Members->indexOfProperty(Member.toUtf8().constData()));
     if (!Inner.isValid())
       Fail(Unknown(Object, Where, Key));
-    QVariant Values = Property.read(Object);
-    Inner.writeOnGadget(Values.data(), Convert(Object, Inner, Where, Key, Value));
-    Property.write(Object, Values);
+    auto Group = std::find_if(Groups_.begin(), Groups_.end(), [&](const auto& G) {
+      return G.first.propertyIndex() == Property.propertyIndex();
+    });
+    if (Group == Groups_.end())
+      Group = Groups_.insert(Group, {Property, Property.read(Object)});
+    const QVariant Converted = Convert(Object, Inner, Where, Key, Value);
+    Inner.writeOnGadget(Group->second.data(), Converted);
   }
 
   // Value as the property's own type. A reference to another component comes back invalid and
@@ -325,6 +333,7 @@ private:
   const QString Source_;
   QSet<QString> Names_;
   std::vector<Reference> References_;
+  std::vector<std::pair<QMetaProperty, QVariant>> Groups_; // of the component being read
 };
 
 } // namespace

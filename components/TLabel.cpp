@@ -1,7 +1,6 @@
 #include "TLabel.h"
 
 #include <QEvent>
-#include <QRegularExpression>
 #include <algorithm>
 #include <vector>
 
@@ -72,14 +71,16 @@ int TLabel::WantedLeft() const {
     return DesignLeft_;
   const QString Caption = text();
   qsizetype RunStart = -1;
-  qsizetype RunLength = 0;
-  for (auto Match = QRegularExpression(QStringLiteral(" {2,}")).globalMatch(Caption);
-       Match.hasNext();) {
-    const auto Run = Match.next();
-    if (Run.capturedLength() > RunLength) {
-      RunStart = Run.capturedStart();
-      RunLength = Run.capturedLength();
+  qsizetype RunLength = 1; // a run is two spaces or more
+  for (qsizetype I = 0; I < Caption.size();) {
+    qsizetype End = I;
+    while (End < Caption.size() && Caption[End] == QLatin1Char(' '))
+      ++End;
+    if (End - I > RunLength) {
+      RunStart = I;
+      RunLength = End - I;
     }
+    I = std::max(End, I + 1);
   }
   if (RunStart < 0)
     return DesignLeft_;
