@@ -29,12 +29,7 @@ QStringList FontFamilies(const QString& Requested) {
       QStringLiteral("Noto Sans CJK KR"), QStringLiteral("Malgun Gothic"),
       QStringLiteral("Apple SD Gothic Neo")};
   // hasFamily, unlike a search of families(), also knows each family by its other names (the
-  // English and the localised one), so the lookup holds in every locale. The answer for the
-  // last name asked about is kept: a description asks once per font property it sets.
-  static QString LastRequested;
-  static QStringList LastFamilies;
-  if (!LastFamilies.isEmpty() && Requested == LastRequested)
-    return LastFamilies;
+  // English and the localised one), so the lookup holds in every locale.
   QStringList Families;
   if (!Requested.isEmpty() && QFontDatabase::hasFamily(Requested))
     Families << Requested;
@@ -44,7 +39,5 @@ QStringList FontFamilies(const QString& Requested) {
   if (Families.isEmpty() || Families == QStringList{Requested})
     WarnIfNoHangul();
   Families << QStringLiteral("sans-serif");
-  LastRequested = Requested;
-  LastFamilies = Families;
   return Families;
 }

@@ -23,8 +23,9 @@ public:
   AnsiString GetText() const override;
   void SetText(const AnsiString& Value) override;
 
-  TNotifyEvent GetOnClick() const { return OnClick; }
-  void SetOnClick(TNotifyEvent Handler) { OnClick = std::move(Handler); }
+  TNotifyEvent GetOnClick() const { return OnClick_; }
+  void SetOnClick(TNotifyEvent Handler) { OnClick_ = std::move(Handler); }
 
-  TNotifyEvent OnClick;
+private:
+  TNotifyEvent OnClick_;
 };
