@@ -1,7 +1,6 @@
 #!/bin/sh
-# The program as a process: where it cannot open a window it says why in at most three lines and
-# fails; SIGTERM, SIGINT and SIGHUP end it with status 0 from the first moment; without Korean
-# fonts it names the package that brings one, once, and still opens its window.
+# The program as a process: start-up failures told in at most three lines; quit signals ending
+# it with status 0 from the first moment; without Korean fonts, one line naming fonts-nanum.
 set -u
 program=$1
 fonts_without_hangul=$2

@@ -53,8 +53,7 @@ QByteArray With(int Index, const char* Key, const QJsonValue& Value) {
   } else if (Index >= 0) {
     Components.removeAt(Index);
   }
-  if (!Form.contains("Components"))
-    Form["Components"] = Components;
+  Form["Components"] = Components;
   return QJsonDocument(Form).toJson();
 }
 

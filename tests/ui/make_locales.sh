@@ -1,7 +1,6 @@
 #!/bin/sh
-# make_locales.sh DIR LOCALE...: compiles the locales into DIR (the tests point LOCPATH there), so
-# none has to be installed system-wide. localedef exits 1 over warnings about its source data
-# although the locale is complete; whether LC_CTYPE is there is what counts.
+# make_locales.sh DIR LOCALE...: compiles the locales into DIR, for LOCPATH. localedef exits 1
+# over warnings about its source data even when the locale is complete: LC_CTYPE is what counts.
 dir=$1
 shift
 mkdir -p "$dir" || exit 1
