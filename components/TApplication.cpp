@@ -4,12 +4,14 @@
 #include "MessageBox.h"
 #include "QuitSignals.h"
 #include "StartupFailure.h"
+#include "StderrCapture.h"
 #include "TCustomForm.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -28,10 +30,11 @@ struct HeldMessage {
   QString Text;
 };
 std::vector<HeldMessage> HeldMessages;
+StderrCapture* HeldOutput = nullptr;
 
-// While Qt starts, its messages are held back: if it cannot start, it would otherwise print
-// several lines, partly misleading, and abort with a core dump. What it said about its platform
-// goes into the one clear report instead.
+// While Qt starts, its messages and whatever its libraries print are held back: if it cannot
+// start, it would otherwise print several lines, partly misleading, and abort with a core dump.
+// What was said about the platform goes into the one clear report instead.
 void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
   const QString Category = QString::fromLatin1(Context.category ? Context.category : "");
   if (Type == QtFatalMsg) {
@@ -39,19 +42,39 @@ void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, co
     for (const HeldMessage& M : HeldMessages)
       if (M.Category.startsWith(QStringLiteral("qt.qpa")))
         PlatformMessages << M.Text;
+    const QString Printed = QString::fromLocal8Bit(HeldOutput ? HeldOutput->Release() : "");
+    for (const QString& Line : Printed.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+      PlatformMessages << Line;
     ReportStartupFailure(PlatformMessages, Text);
   }
   HeldMessages.push_back({Type, Category, Text});
+}
+
+// Qt's note that XDG_RUNTIME_DIR is unset and that it uses a directory of its own instead says
+// nothing about this program, which keeps no files there.
+bool IsRuntimeDirNote(const QString& Text) {
+  return Text.contains(QStringLiteral("XDG_RUNTIME_DIR not set, defaulting to"));
 }
 
 } // namespace
 
 TApplication* Application = &TheApplication;
 
+class TApplication::DispatchScope {
+public:
+  explicit DispatchScope(TApplication& App) : App_(App) { ++App_.Dispatching_; }
+  ~DispatchScope() { --App_.Dispatching_; }
+  DispatchScope(const DispatchScope&) = delete;
+  DispatchScope& operator=(const DispatchScope&) = delete;
+
+private:
+  TApplication& App_;
+};
+
 TApplication::TApplication() = default;
 
 TApplication::~TApplication() {
-  Finalize();
+  FinalizeAtProcessEnd();
 }
 
 void TApplication::Finalize() {
@@ -61,7 +84,19 @@ void TApplication::Finalize() {
 }
 
 void TApplication::FinalizeAtExit() {
-  Application->Finalize();
+  Application->FinalizeAtProcessEnd();
+}
+
+void TApplication::FinalizeAtProcessEnd() {
+  if (Dispatching_ > 0) {
+    MainForm_ = nullptr;
+    for (auto& Form : Forms_)
+      static_cast<void>(Form.release());
+    Forms_.clear();
+    static_cast<void>(Toolkit_.release());
+    return;
+  }
+  Finalize();
 }
 
 // The toolkit's static objects are destroyed at exit in the reverse order of their creation, and
@@ -78,11 +113,23 @@ void TApplication::Initialize() {
   // Before the toolkit starts, which takes a while: a quit signal that comes meanwhile is acted
   // on once the event loop runs.
   CatchQuitSignals();
+  // The desktop entry that launches the program, when the executable names it: desktops match the
+  // window to its entry (icon, grouping) by this id, on Wayland as its app id.
+  QFile DesktopFileName(QStringLiteral(":/DESKTOPFILENAME"));
+  if (DesktopFileName.open(QIODevice::ReadOnly))
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopFileName.readAll()).trimmed());
   if (!QApplication::instance()) {
+    StderrCapture Printed;
+    HeldOutput = &Printed;
     const QtMessageHandler Previous = qInstallMessageHandler(StartupMessageHandler);
     Toolkit_ = std::make_unique<QApplication>(Argc, Argv);
     qInstallMessageHandler(Previous);
+    HeldOutput = nullptr;
+    const std::string Output = Printed.Release();
+    std::fputs(Output.c_str(), stderr);
     for (const HeldMessage& M : HeldMessages) {
+      if (IsRuntimeDirNote(M.Text))
+        continue;
       const QByteArray Category = M.Category.toLatin1();
       QMessageLogContext Context(nullptr, 0, nullptr, Category.constData());
       Previous(M.Type, Context, M.Text);
@@ -114,14 +161,20 @@ void TApplication::Run() {
   if (!MainForm_)
     return;
   MainForm_->show();
-  Running_ = true;
-  QApplication::exec();
-  Running_ = false;
+  {
+    DispatchScope Dispatching(*this);
+    Running_ = true;
+    QApplication::exec();
+    Running_ = false;
+  }
   FinalizeBeforeStatics();
 }
 
 void TApplication::ShowException(const Exception& E) {
-  RunMessageBox(MessageKind::Error, E.Message(), MainForm_);
+  {
+    DispatchScope Dispatching(*this);
+    RunMessageBox(MessageKind::Error, E.Message(), MainForm_);
+  }
   if (!Running_)
     FinalizeBeforeStatics();
 }

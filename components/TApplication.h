@@ -52,14 +52,22 @@ public:
   void Finalize();
 
 private:
+  class DispatchScope;
+
   void AddForm(std::unique_ptr<TCustomForm> Form);
   void FinalizeBeforeStatics();
   static void FinalizeAtExit();
+  // Finalize for a process that is ending: when it ends from inside one of our event loops (the
+  // toolkit exits by itself when its display has gone away), the windows and the toolkit are left
+  // to the system, as tearing them down would run against a dead display in mid-dispatch.
+  void FinalizeAtProcessEnd();
 
   std::unique_ptr<QApplication> Toolkit_;
   std::vector<std::unique_ptr<TCustomForm>> Forms_;
   TCustomForm* MainForm_ = nullptr;
   bool Running_ = false;
+  // How many of our event loops (Run, a report outside it) are running now.
+  int Dispatching_ = 0;
 };
 
 extern TApplication* Application;

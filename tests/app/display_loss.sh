@@ -1,0 +1,85 @@
+#!/bin/sh
+# The display going away under the running program (a logout, an ssh -X or VNC session ending):
+# it ends with status 1 and at most one line on standard error, never a crash, whether the
+# window is idle or a verdict box or an error report is up; on X11 (Xvfb, killed) and on Wayland
+# (weston's headless compositor, killed). On Wayland the window also names its desktop entry as
+# its app id. Skipped (77) where Xvfb, xdotool or weston is not installed.
+set -u
+program=$1
+app_id=$2
+for tool in Xvfb xdotool weston; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+scratch=$(mktemp -d)
+server=""
+trap 'kill -KILL $server 2>/dev/null; rm -rf "$scratch"' EXIT
+export XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=
+
+# ends_cleanly NAME PID: after the server is killed, the program ends with status 1, at most
+# one line on standard error (in $scratch/err) and no crash.
+ends_cleanly() {
+  kill -TERM "$server"
+  wait "$server" 2>/dev/null
+  status=0
+  wait "$2" || status=$?
+  lines=$(grep -c . "$scratch/err")
+  [ "$status" -eq 1 ] && [ "$lines" -le 1 ] ||
+    fail "$1: status $status, $lines lines: $(cat "$scratch/err")"
+}
+
+# X11, with the window idle, a verdict box up, an error report up.
+for moment in idle verdict error; do
+  rm -f "$scratch/display"
+  Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+  server=$!
+  tries=0
+  until [ -s "$scratch/display" ] || [ $((tries += 1)) -gt 100 ]; do sleep 0.1; done
+  export DISPLAY=":$(cat "$scratch/display")"
+  "$program" 2>"$scratch/err" &
+  pid=$!
+  # No window manager gives it the focus: xdotool does.
+  timeout 20 xdotool search --sync --name '^역사 문제들!!!$' windowfocus --sync >/dev/null ||
+    fail "$moment: no window"
+  case $moment in
+    verdict) answer=2 ;;
+    error) answer=abc ;;
+    *) answer="" ;;
+  esac
+  if [ -n "$answer" ]; then
+    # Typed into the entry box, which has the focus; Tab twice reaches the button.
+    xdotool type "$answer"
+    xdotool key Tab Tab space
+    timeout 20 xdotool search --sync --onlyvisible --name '^korean-history-quiz$' >/dev/null ||
+      fail "$moment: no box came up"
+  fi
+  ends_cleanly "X11, $moment" "$pid"
+  unset DISPLAY
+done
+
+# Wayland: the app id, then the compositor going away.
+weston --backend=headless-backend.so --socket=display-loss --idle-time=0 \
+  >"$scratch/weston.log" 2>&1 &
+server=$!
+tries=0
+until [ -S "$scratch/display-loss" ] || [ $((tries += 1)) -gt 100 ]; do sleep 0.1; done
+WAYLAND_DISPLAY=display-loss WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland "$program" 2>"$scratch/log" &
+pid=$!
+tries=0
+until grep -q 'set_app_id' "$scratch/log" || [ $((tries += 1)) -gt 200 ]; do sleep 0.1; done
+grep -q "set_app_id(\"$app_id\")" "$scratch/log" ||
+  fail "Wayland app id: $(grep -o 'set_app_id([^)]*)' "$scratch/log" || echo none)"
+sleep 0.5
+kill -TERM "$server"
+wait "$server" 2>/dev/null
+status=0
+wait "$pid" || status=$?
+# What is not the protocol log (lines that start with a time stamp in brackets).
+grep -v '^\[' "$scratch/log" >"$scratch/err"
+lines=$(grep -c . "$scratch/err")
+[ "$status" -eq 1 ] && [ "$lines" -le 1 ] ||
+  fail "Wayland: status $status, $lines lines: $(cat "$scratch/err")"
+
+[ "$failed" -eq 0 ] && echo "display loss checks passed"
+exit "$failed"
