@@ -5,6 +5,7 @@
 #include "QuitSignals.h"
 #include "StartupFailure.h"
 #include "TCustomForm.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -28,6 +29,9 @@ struct HeldMessage {
   QString Text;
 };
 std::vector<HeldMessage> HeldMessages;
+// The catalogues are loaded before Qt starts, so that a failure to start is told in the user's
+// language too.
+const Translations* StartupTranslations = nullptr;
 
 // While Qt starts, its messages are held back: if it cannot start, it would otherwise print
 // several lines, partly misleading, and abort with a core dump. What it said about its platform
@@ -39,7 +43,7 @@ void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, co
     for (const HeldMessage& M : HeldMessages)
       if (M.Category.startsWith(QStringLiteral("qt.qpa")))
         PlatformMessages << M.Text;
-    ReportStartupFailure(PlatformMessages, Text);
+    ReportStartupFailure(PlatformMessages, Text, *StartupTranslations);
   }
   HeldMessages.push_back({Type, Category, Text});
 }
@@ -58,6 +62,8 @@ void TApplication::Finalize() {
   MainForm_ = nullptr;
   Forms_.clear();
   Toolkit_.reset();
+  StartupTranslations = nullptr;
+  Translations_.reset();
 }
 
 void TApplication::FinalizeAtExit() {
@@ -78,6 +84,9 @@ void TApplication::Initialize() {
   // Before the toolkit starts, which takes a while: a quit signal that comes meanwhile is acted
   // on once the event loop runs.
   CatchQuitSignals();
+  if (!Translations_)
+    Translations_ = std::make_unique<Translations>();
+  StartupTranslations = Translations_.get();
   if (!QApplication::instance()) {
     const QtMessageHandler Previous = qInstallMessageHandler(StartupMessageHandler);
     Toolkit_ = std::make_unique<QApplication>(Argc, Argv);
@@ -90,6 +99,7 @@ void TApplication::Initialize() {
     HeldMessages.clear();
     FinalizeBeforeStatics();
   }
+  Translations_->Install();
   QApplication::setQuitOnLastWindowClosed(false);
   WatchQuitSignals([this] {
     if (MainForm_ && MainForm_->isVisible())
