@@ -6,6 +6,7 @@
 #include "StartupFailure.h"
 #include "StderrCapture.h"
 #include "TCustomForm.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -31,6 +32,9 @@ struct HeldMessage {
 };
 std::vector<HeldMessage> HeldMessages;
 StderrCapture* HeldOutput = nullptr;
+// The catalogues are loaded before Qt starts, so that a failure to start is told in the user's
+// language too.
+const Translations* StartupTranslations = nullptr;
 
 // While Qt starts, its messages and whatever its libraries print are held back: if it cannot
 // start, it would otherwise print several lines, partly misleading, and abort with a core dump.
@@ -45,7 +49,7 @@ void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, co
     const QString Printed = QString::fromLocal8Bit(HeldOutput ? HeldOutput->Release() : "");
     for (const QString& Line : Printed.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
       PlatformMessages << Line;
-    ReportStartupFailure(PlatformMessages, Text);
+    ReportStartupFailure(PlatformMessages, Text, *StartupTranslations);
   }
   HeldMessages.push_back({Type, Category, Text});
 }
@@ -81,6 +85,8 @@ void TApplication::Finalize() {
   MainForm_ = nullptr;
   Forms_.clear();
   Toolkit_.reset();
+  StartupTranslations = nullptr;
+  Translations_.reset();
 }
 
 void TApplication::FinalizeAtExit() {
@@ -93,6 +99,7 @@ void TApplication::FinalizeAtProcessEnd() {
     for (auto& Form : Forms_)
       static_cast<void>(Form.release());
     Forms_.clear();
+    static_cast<void>(Translations_.release());
     static_cast<void>(Toolkit_.release());
     return;
   }
@@ -118,6 +125,9 @@ void TApplication::Initialize() {
   QFile DesktopFileName(QStringLiteral(":/DESKTOPFILENAME"));
   if (DesktopFileName.open(QIODevice::ReadOnly))
     QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopFileName.readAll()).trimmed());
+  if (!Translations_)
+    Translations_ = std::make_unique<Translations>();
+  StartupTranslations = Translations_.get();
   if (!QApplication::instance()) {
     StderrCapture Printed;
     HeldOutput = &Printed;
@@ -137,6 +147,7 @@ void TApplication::Initialize() {
     HeldMessages.clear();
     FinalizeBeforeStatics();
   }
+  Translations_->Install();
   QApplication::setQuitOnLastWindowClosed(false);
   WatchQuitSignals([this] {
     if (MainForm_ && MainForm_->isVisible())
