@@ -20,6 +20,7 @@ namespace {
 AnsiString EntryToListenTo() {
   QString Text = QString::fromStdString(CurrentQuestionText());
   for (int Choice = 1; Choice <= ChoiceCount; ++Choice)
+    //: Read out by a screen reader after the question: %1 is the choice's number, %2 its text.
     Text += QLatin1Char(' ') +
             QCoreApplication::translate("TForm1", "Choice %1: %2.")
                 .arg(QString::number(Choice), QString::fromStdString(ChoiceText(Choice)));
