@@ -34,10 +34,11 @@ TEST_F(QuizProgress, EachEntryShowsItsTextsAndFinishesAfterOneRightAnswerEach) {
     EXPECT_EQ(CurrentQuestionText(), Questions[Entry]);
     for (int Choice = 1; Choice <= ChoiceCount; ++Choice) {
       EXPECT_EQ(ChoiceCaption(Choice), std::to_string(Choice) + ":" + Choices[Entry][Choice - 1]);
+      EXPECT_EQ(ChoiceText(Choice), Choices[Entry][Choice - 1]);
       EXPECT_EQ(CheckAnswer(Choice), Choice == AnswerKeys[Entry]) << "choice " << Choice;
     }
     for (int Outside : {0, 5, -1, INT_MIN})
-      EXPECT_EQ(ChoiceCaption(Outside), "") << Outside;
+      EXPECT_EQ(ChoiceCaption(Outside) + ChoiceText(Outside), "") << Outside;
     Advance();
   }
   EXPECT_TRUE(IsFinished());
@@ -45,14 +46,14 @@ TEST_F(QuizProgress, EachEntryShowsItsTextsAndFinishesAfterOneRightAnswerEach) {
   EXPECT_EQ(CurrentQuestion, QuestionCount);
   EXPECT_EQ(CurrentQuestionText(), "");
   for (int Value : {0, 1, 2, 3, 4}) {
-    EXPECT_EQ(ChoiceCaption(Value), "");
+    EXPECT_EQ(ChoiceCaption(Value) + ChoiceText(Value), "");
     EXPECT_FALSE(CheckAnswer(Value));
   }
 }
 
 TEST_F(QuizProgress, AnEntryOutsideTheBankIsInertToo) {
   CurrentQuestion = -1; // never happens in the program; still nothing reads outside the tables
-  EXPECT_EQ(CurrentQuestionText() + ChoiceCaption(1), "");
+  EXPECT_EQ(CurrentQuestionText() + ChoiceCaption(1) + ChoiceText(1), "");
   EXPECT_FALSE(CheckAnswer(AnswerKeys[0]));
   Advance();
   EXPECT_EQ(CurrentQuestion, -1);

@@ -10,6 +10,7 @@
 #include "TTimer.h"
 #include "Unit1.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 #include <QTest>
 #include <QTextDocument>
@@ -24,6 +25,21 @@ QString Shown(const TControl* Control) {
 
 QString Up() {
   return QString::fromStdString(CurrentQuestionText());
+}
+
+// What a screen reader says of a control after its name.
+AnsiString Description(QWidget* Control) {
+  return QAccessible::queryAccessibleInterface(Control)
+      ->text(QAccessible::Description)
+      .toStdString();
+}
+
+// The entry that is up, as the entry box tells it to a screen reader.
+AnsiString ToListenTo() {
+  AnsiString Text = CurrentQuestionText();
+  for (int Choice = 1; Choice <= ChoiceCount; ++Choice)
+    Text += " Choice " + std::to_string(Choice) + ": " + ChoiceText(Choice) + ".";
+  return Text;
 }
 
 class QuizWindow : public ::testing::Test {
@@ -57,13 +73,21 @@ TEST_F(QuizWindow, AVerdictStaysOverTheQuestionAnsweredAndOnlyACorrectOneMovesOn
     EXPECT_EQ(Shown(Form1->Memo1), First) << "moved on while the box was up";
     return ++Polls % 40 == 0;
   });
-  for (const int Wrong : {AnswerKeys[0] % 4 + 1, 0, 5, -1})
+  for (const int Wrong : {AnswerKeys[0] % 4 + 1, 0, 5, -1}) {
     Confirm(QString::number(Wrong));
+    EXPECT_EQ(Form1->focusWidget(), Form1->Edit1) << "not ready for the next try";
+  }
+  EXPECT_EQ(Description(Form1->Edit1), ToListenTo());
   Confirm("+0" + QString::number(AnswerKeys[0]));
   EXPECT_EQ(Watcher.Texts(),
             QStringList({"incorrect!", "incorrect!", "incorrect!", "incorrect!", "correct!"}));
   EXPECT_EQ(Shown(Form1->Edit1), "");
   EXPECT_EQ(CurrentQuestion, 1);
+  // The entry box has the focus back, and a screen reader reads it now: it tells the next entry
+  // already, which the window shows only at the next tick.
+  EXPECT_EQ(Form1->focusWidget(), Form1->Edit1);
+  EXPECT_EQ(Shown(Form1->Memo1), First);
+  EXPECT_EQ(Description(Form1->Edit1), ToListenTo());
   EXPECT_TRUE(ShowsWhatIsUp());
 }
 
@@ -73,6 +97,7 @@ TEST_F(QuizWindow, TextThatIsNoNumberIsReportedAndStaysToBeCorrected) {
     Confirm(Bad);
     EXPECT_EQ(Watcher.Texts().value(0), QString("'%1' is not a valid integer").arg(Bad));
     EXPECT_EQ(Shown(Form1->Edit1), Bad);
+    EXPECT_EQ(Form1->focusWidget(), Form1->Edit1) << "not ready for the correction";
     Watcher.Clear();
   }
   EXPECT_EQ(CurrentQuestion, 0);
@@ -101,6 +126,15 @@ TEST_F(QuizWindow, AFullRunEndsWithTheWindowClosedAndAnswersAfterTheEndShowNothi
   Confirm("1");
   Confirm("abc");
   EXPECT_EQ(Watcher.Texts(), QStringList()) << "a box after the end";
+}
+
+TEST_F(QuizWindow, ToAScreenReaderTheWindowIsAWindowAndTheEntryBoxTellsTheEntryThatIsUp) {
+  QAccessibleInterface* Window = QAccessible::queryAccessibleInterface(Form1);
+  EXPECT_EQ(Window->role(), QAccessible::Window);
+  EXPECT_EQ(Window->text(QAccessible::Name).toStdString(), "역사 문제들!!!");
+  ASSERT_TRUE(ShowsWhatIsUp());
+  EXPECT_EQ(Description(Form1->Edit1), ToListenTo());
+  EXPECT_NE(Description(Form1->Edit1).find("? Choice 1: 견훤. Choice 2: 궁예."), std::string::npos);
 }
 
 TEST_F(QuizWindow, TheMemoIsOnlyRewrittenWhenItShowsSomethingElse) {
