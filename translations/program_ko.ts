@@ -66,4 +66,12 @@
         <translation>%1은(는) 올바른 정수가 아닙니다</translation>
     </message>
 </context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Choice %1: %2.</source>
+        <extracomment>Read out by a screen reader after the question: %1 is the choice&apos;s number, %2 its text.</extracomment>
+        <translation>%1번 %2.</translation>
+    </message>
+</context>
 </TS>
