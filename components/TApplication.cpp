@@ -54,10 +54,20 @@ void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, co
   HeldMessages.push_back({Type, Category, Text});
 }
 
-// Qt's note that XDG_RUNTIME_DIR is unset and that it uses a directory of its own instead says
-// nothing about this program, which keeps no files there.
-bool IsRuntimeDirNote(const QString& Text) {
-  return Text.contains(QStringLiteral("XDG_RUNTIME_DIR not set, defaulting to"));
+// Notes of Qt's that ask nothing of the user and say nothing about this program, which are not
+// passed on: that XDG_RUNTIME_DIR is unset and Qt uses a directory of its own instead (the
+// program keeps no files there), and that the X server took no shared memory for a picture,
+// which Qt then sends the ordinary way (as when the server has just gone away).
+bool IsNoteWithoutNews(const QString& Text) {
+  return Text.contains(QStringLiteral("XDG_RUNTIME_DIR not set, defaulting to")) ||
+         Text.startsWith(QStringLiteral("xcb_shm_create_segment() failed"));
+}
+
+QtMessageHandler PassedOnTo = nullptr;
+
+void RunMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
+  if (!IsNoteWithoutNews(Text))
+    PassedOnTo(Type, Context, Text);
 }
 
 } // namespace
@@ -133,16 +143,15 @@ void TApplication::Initialize() {
     HeldOutput = &Printed;
     const QtMessageHandler Previous = qInstallMessageHandler(StartupMessageHandler);
     Toolkit_ = std::make_unique<QApplication>(Argc, Argv);
-    qInstallMessageHandler(Previous);
+    PassedOnTo = Previous;
+    qInstallMessageHandler(RunMessageHandler);
     HeldOutput = nullptr;
     const std::string Output = Printed.Release();
     std::fputs(Output.c_str(), stderr);
     for (const HeldMessage& M : HeldMessages) {
-      if (IsRuntimeDirNote(M.Text))
-        continue;
       const QByteArray Category = M.Category.toLatin1();
       QMessageLogContext Context(nullptr, 0, nullptr, Category.constData());
-      Previous(M.Type, Context, M.Text);
+      RunMessageHandler(M.Type, Context, M.Text);
     }
     HeldMessages.clear();
     FinalizeBeforeStatics();
