@@ -2,11 +2,15 @@
 # The display going away under the running program (a logout, an ssh -X or VNC session ending):
 # it ends with status 1 and at most one line on standard error, never a crash, whether the
 # window is idle or a verdict box or an error report is up; on X11 (Xvfb, killed) and on Wayland
-# (weston's headless compositor, killed). On Wayland the window also names its desktop entry as
-# its app id. Skipped (77) where Xvfb, xdotool or weston is not installed.
+# (weston's headless compositor, killed). The window is also the one the desktop entry promises:
+# its X11 class is the entry's StartupWMClass and its title begins with the entry's Korean name;
+# on Wayland its app id is the entry's id. Skipped (77) where Xvfb, xdotool or weston is missing.
 set -u
 program=$1
-app_id=$2
+entry=$2
+app_id=$(basename "$entry" .desktop)
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+name=$(sed -n 's/^Name\[ko\]=//p' "$entry")
 for tool in Xvfb xdotool weston; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -40,8 +44,9 @@ for moment in idle verdict error; do
   "$program" 2>"$scratch/err" &
   pid=$!
   # No window manager gives it the focus: xdotool does.
-  timeout 20 xdotool search --sync --name '^역사 문제들!!!$' windowfocus --sync >/dev/null ||
-    fail "$moment: no window"
+  window=$(timeout 20 xdotool search --sync --name "^$name" | head -n 1)
+  xdotool search --class "^$wm_class\$" | grep -qx "${window:-none}" &&
+    xdotool windowfocus --sync "$window" || fail "$moment: no window '$name…' of class '$wm_class'"
   case $moment in
     verdict) answer=2 ;;
     error) answer=abc ;;

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
@@ -66,7 +67,7 @@ TEST_F(EventLoop, ABoxWaitsForOkTakesAllInputAndTimersTickOn) {
   EXPECT_EQ(Watcher.Stuck(), 0);
 }
 
-TEST_F(EventLoop, ATimerTicksOnlyWhileEnabledWithAnIntervalAndIsNotReentered) {
+TEST_F(EventLoop, ATimerTicksOnlyWhileEnabledAtItsIntervalOrMinimumPeriodAndIsNotReentered) {
   Form->Timer1->SetInterval(0);
   Form->Timer1->SetEnabled(true);
   QTest::qWait(3 * TTimer::MinimumPeriod);
@@ -74,6 +75,18 @@ TEST_F(EventLoop, ATimerTicksOnlyWhileEnabledWithAnIntervalAndIsNotReentered) {
   Form->Timer1->SetInterval(1);
   QTest::qWait(3 * TTimer::MinimumPeriod);
   EXPECT_EQ(Form->Ticks, 0) << "ticked with interval 0 or while disabled";
+  // Interval 1 ticks every MinimumPeriod; a longer interval is kept.
+  for (const int Interval : {1, 4 * TTimer::MinimumPeriod}) {
+    Form->Ticks = 0;
+    Form->Timer1->SetInterval(Interval);
+    Form->Timer1->SetEnabled(true);
+    QTest::qWait(16 * TTimer::MinimumPeriod);
+    Form->Timer1->SetEnabled(false);
+    const int Pace = 16 * TTimer::MinimumPeriod / std::max(Interval, TTimer::MinimumPeriod);
+    EXPECT_LE(Form->Ticks, Pace + 1) << "interval " << Interval;
+    EXPECT_GE(Form->Ticks, Pace / 4) << "interval " << Interval;
+  }
+  Form->Ticks = 0;
 
   int TicksWhileUp = 0;
   QElapsedTimer Up;

@@ -15,7 +15,7 @@ MessageBoxWatcher::MessageBoxWatcher(std::function<bool(QMessageBox&)> Ready)
     if (Box != Current_) {
       Current_ = Box;
       UpSince_ = Now;
-      Texts_ << Box->text();
+      Texts_ << (Box->textFormat() == Qt::PlainText ? "" : "(as rich text) ") + Box->text();
     }
     const bool TooLong = Now - UpSince_ > 10000;
     Stuck_ += TooLong;

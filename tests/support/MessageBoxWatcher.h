@@ -7,8 +7,9 @@
 class QMessageBox;
 
 // Answers the modal message boxes the code under test opens, as a user would: records each
-// box's text, then presses OK once Ready (if given) returns true; until then events, timer ticks
-// included, go on behind the box. A box still up after ten seconds is closed and counted.
+// box's text (marked when it would be read as rich text), then presses OK once Ready (if given)
+// returns true; until then events, timer ticks included, go on behind the box. A box still up after
+// ten seconds is closed and counted.
 class MessageBoxWatcher : public QObject {
 public:
   explicit MessageBoxWatcher(std::function<bool(QMessageBox&)> Ready = {});
