@@ -21,25 +21,29 @@ server=""
 trap 'kill -KILL $server 2>/dev/null; rm -rf "$scratch"' EXIT
 export XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=
 
-# ends_cleanly NAME PID: after the server is killed, the program ends with status 1, at most
-# one line on standard error (in $scratch/err) and no crash.
+# wait_until CONDITION: for 20 seconds at most.
+wait_until() {
+  tries=0
+  until eval "$1" || [ $((tries += 1)) -gt 200 ]; do sleep 0.1; done
+}
+# ends_cleanly NAME PID LOG: after the server is killed, the program ends with status 1, at most
+# one line on standard error (LOG, without the lines of a protocol log: "[time stamp] ...") and
+# no crash.
 ends_cleanly() {
   kill -TERM "$server"
   wait "$server" 2>/dev/null
   status=0
   wait "$2" || status=$?
-  lines=$(grep -c . "$scratch/err")
-  [ "$status" -eq 1 ] && [ "$lines" -le 1 ] ||
-    fail "$1: status $status, $lines lines: $(cat "$scratch/err")"
+  lines=$(grep -v '^\[' "$3" | grep -c .)
+  [ "$status" -eq 1 ] && [ "$lines" -le 1 ] || fail "$1: status $status, $lines lines: $(grep -v "^\\[" "$3")"
 }
 
 # X11, with the window idle, a verdict box up, an error report up.
-for moment in idle verdict error; do
+for moment in idle: verdict:2 error:abc; do
   rm -f "$scratch/display"
   Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
   server=$!
-  tries=0
-  until [ -s "$scratch/display" ] || [ $((tries += 1)) -gt 100 ]; do sleep 0.1; done
+  wait_until '[ -s "$scratch/display" ]'
   export DISPLAY=":$(cat "$scratch/display")"
   "$program" 2>"$scratch/err" &
   pid=$!
@@ -47,19 +51,14 @@ for moment in idle verdict error; do
   window=$(timeout 20 xdotool search --sync --name "^$name" | head -n 1)
   xdotool search --class "^$wm_class\$" | grep -qx "${window:-none}" &&
     xdotool windowfocus --sync "$window" || fail "$moment: no window '$name…' of class '$wm_class'"
-  case $moment in
-    verdict) answer=2 ;;
-    error) answer=abc ;;
-    *) answer="" ;;
-  esac
-  if [ -n "$answer" ]; then
+  if [ -n "${moment#*:}" ]; then
     # Typed into the entry box, which has the focus; Tab twice reaches the button.
-    xdotool type "$answer"
+    xdotool type "${moment#*:}"
     xdotool key Tab Tab space
     timeout 20 xdotool search --sync --onlyvisible --name '^korean-history-quiz$' >/dev/null ||
       fail "$moment: no box came up"
   fi
-  ends_cleanly "X11, $moment" "$pid"
+  ends_cleanly "X11, ${moment%:*}" "$pid" "$scratch/err"
   unset DISPLAY
 done
 
@@ -67,24 +66,14 @@ done
 weston --backend=headless-backend.so --socket=display-loss --idle-time=0 \
   >"$scratch/weston.log" 2>&1 &
 server=$!
-tries=0
-until [ -S "$scratch/display-loss" ] || [ $((tries += 1)) -gt 100 ]; do sleep 0.1; done
+wait_until '[ -S "$scratch/display-loss" ]'
 WAYLAND_DISPLAY=display-loss WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland "$program" 2>"$scratch/log" &
 pid=$!
-tries=0
-until grep -q 'set_app_id' "$scratch/log" || [ $((tries += 1)) -gt 200 ]; do sleep 0.1; done
+wait_until 'grep -q set_app_id "$scratch/log"'
 grep -q "set_app_id(\"$app_id\")" "$scratch/log" ||
   fail "Wayland app id: $(grep -o 'set_app_id([^)]*)' "$scratch/log" || echo none)"
 sleep 0.5
-kill -TERM "$server"
-wait "$server" 2>/dev/null
-status=0
-wait "$pid" || status=$?
-# What is not the protocol log (lines that start with a time stamp in brackets).
-grep -v '^\[' "$scratch/log" >"$scratch/err"
-lines=$(grep -c . "$scratch/err")
-[ "$status" -eq 1 ] && [ "$lines" -le 1 ] ||
-  fail "Wayland: status $status, $lines lines: $(cat "$scratch/err")"
+ends_cleanly Wayland "$pid" "$scratch/log"
 
 [ "$failed" -eq 0 ] && echo "display loss checks passed"
 exit "$failed"

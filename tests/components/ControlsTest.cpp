@@ -1,4 +1,4 @@
-// Focus and keys on the test form, whose tab order differs from its creation order.
+// Focus and keys on the test form, whose tab order differs from its creation order; its memo.
 #include "FormReader.h"
 #include "TTestForm.h"
 
@@ -9,7 +9,7 @@
 #include <QTextBlock>
 #include <gtest/gtest.h>
 
-TEST(Controls, FocusStartsFirstInTabOrderTabFollowsItAndOnlyClickOrSpacePress) {
+TEST(Controls, FocusFollowsTabOrderOnlyClickOrSpacePressAndTheMemoWrapsAtSpaces) {
   TTestForm Form(nullptr);
   ReadForm(Form);
   Form.show();
@@ -29,13 +29,8 @@ TEST(Controls, FocusStartsFirstInTabOrderTabFollowsItAndOnlyClickOrSpacePress) {
   QTest::keyClick(Form.Button1, Qt::Key_Space);
   QTest::mouseClick(Form.Button1, Qt::LeftButton);
   EXPECT_EQ(Form.Clicks, 2);
-}
 
-TEST(Controls, TheMemoWrapsALongLineAtItsSpacesWithoutAScrollBar) {
-  TTestForm Form(nullptr);
-  ReadForm(Form);
-  Form.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
+  // The memo wraps a long line at its spaces, within its width and without a scroll bar.
   const QString Long = QString("옛 왕들의 이름과 나라를 차례대로 배워 봅시다 ").repeated(3);
   Form.Memo1->SetText(Long.toStdString());
   const QTextBlock Block = Form.Memo1->document()->firstBlock();

@@ -17,13 +17,12 @@ TEST(FormReader, BuildsEveryComponentWithItsPropertiesAndBindings) {
   EXPECT_EQ(Form.GetText(), "시험 창");
   EXPECT_EQ(Form.size(), QSize(400, 300)); // no window manager, so no frame to take off
   EXPECT_EQ(Form.Edit1->parentWidget(), &Form);
-  EXPECT_EQ(Form.Edit1->geometry(), QRect(10, 150, 60, 30));
+  EXPECT_EQ(Form.Label2->geometry().topLeft(), QPoint(100, 10));
   EXPECT_EQ(Form.Edit1->GetText(), "7");
   EXPECT_EQ(Form.Memo1->document()->blockCount(), 2) << "each of Lines a line of its own";
   EXPECT_EQ(Form.Memo1->GetText(), "첫 줄\n둘째 줄");
   Form.Memo1->AppendLine("셋째 줄");
   EXPECT_EQ(Form.Memo1->document()->blockCount(), 3);
-  EXPECT_EQ(Form.Label2->pos(), QPoint(100, 10));
   EXPECT_EQ(Form.Label1->buddy(), Form.Edit1);
   EXPECT_EQ(Form.Timer1->GetInterval(), 1u);
   EXPECT_FALSE(Form.Timer1->GetEnabled());
@@ -89,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
             "Label1 (TLabel) has no property 'Colour'"},
         Bad{"PropertyOfAnotherClass", With(0, "Interval", 5), "'Interval'"},
         Bad{"QtsOwnProperty", With(3, "enabled", false), "'enabled'"},
+        Bad{"QtsOwnPropertyOfTheControl", With(3, "text", "7"), "'text'"},
         Bad{"FormFieldAsProperty", With(-1, "Edit1", "Label1"),
             "TestForm (TTestForm) has no property 'Edit1'"},
         Bad{"UnknownGroupMember", With(-1, "Font.Size", 3), "'Font.Size'"},
