@@ -1,10 +1,9 @@
 #!/bin/sh
-# The display going away under the running program (a logout, an ssh -X or VNC session ending):
-# it ends with status 1 and at most one line on standard error, never a crash, whether the
-# window is idle or a verdict box or an error report is up; on X11 (Xvfb, killed) and on Wayland
-# (weston's headless compositor, killed). The window is also the one the desktop entry promises:
-# its X11 class is the entry's StartupWMClass and its title begins with the entry's Korean name;
-# on Wayland its app id is the entry's id. Skipped (77) where Xvfb, xdotool or weston is missing.
+# The display going away under the running program (a logout, an ssh -X or VNC session ending)
+# ends it with status 1 and at most one line on standard error, never a crash, whether the window
+# is idle or a verdict box or an error report is up; on X11 (Xvfb) and Wayland (weston, headless).
+# The window is the one the desktop entry promises: its X11 class is StartupWMClass, its title
+# begins with Name[ko], its Wayland app id is the entry's id. Skipped (77) without these tools.
 set -u
 program=$1
 entry=$2

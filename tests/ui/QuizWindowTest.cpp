@@ -131,7 +131,6 @@ TEST_F(QuizWindow, AFullRunEndsWithTheWindowClosedAndAnswersAfterTheEndShowNothi
   Application->Run();
   EXPECT_TRUE(IsFinished());
   EXPECT_FALSE(Form1->isVisible());
-  EXPECT_EQ(Watcher.Texts().size(), 2 * QuestionCount);
   EXPECT_EQ(Watcher.Texts().count("correct!"), QuestionCount);
   std::sort(Waits.begin(), Waits.end());
   EXPECT_LE(Waits.value(Waits.size() / 2), 2 * TTimer::MinimumPeriod) << "slow to move on";
@@ -139,8 +138,7 @@ TEST_F(QuizWindow, AFullRunEndsWithTheWindowClosedAndAnswersAfterTheEndShowNothi
   Player.stop();
   Form1->Timer1->SetEnabled(false); // else its tick would close the window again at once
   Form1->show();
-  Watcher.Clear();
   Confirm("1");
   Confirm("abc");
-  EXPECT_EQ(Watcher.Texts(), QStringList()) << "a box after the end";
+  EXPECT_EQ(Watcher.Texts().size(), 2 * QuestionCount) << "a box after the end, or one missing";
 }
