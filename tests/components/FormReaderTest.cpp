@@ -30,6 +30,7 @@ TEST(FormReader, BuildsEveryComponentWithItsPropertiesAndBindings) {
   EXPECT_EQ(Form.Memo1->font().pixelSize(), 20);
   EXPECT_EQ(Form.font().families(), FontFamilies("No Such Font"));
   EXPECT_TRUE(Form.font().bold());
+  EXPECT_EQ(Form.GetFont().Height, -20) << "a member of the group lost to another";
   QTest::mouseClick(Form.Button1, Qt::LeftButton);
   EXPECT_EQ(Form.Clicks, 1);
 }
