@@ -1,5 +1,6 @@
 #include "FontFamilies.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <cerrno>
 #include <cstdio>
@@ -13,10 +14,10 @@ void WarnIfNoHangul() {
   if (Warned || !QFontDatabase::families(QFontDatabase::Korean).isEmpty())
     return;
   Warned = true;
-  std::fprintf(stderr,
-               "%s: no installed font has Korean letters, so they will show as boxes; install "
-               "one, for example Debian's package fonts-nanum\n",
-               program_invocation_short_name);
+  const QString Text = QCoreApplication::translate(
+      "FontFamilies", "no installed font has Korean letters, so they will show as boxes; install "
+                      "one, for example Debian's package fonts-nanum");
+  std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, Text.toLocal8Bit().constData());
 }
 
 } // namespace

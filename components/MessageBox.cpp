@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "TCustomForm.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -12,5 +14,11 @@ void RunMessageBox(MessageKind Kind, const AnsiString& Text, QWidget* Fallback) 
                   QMessageBox::Ok, Parent);
   Box.setTextFormat(Qt::PlainText);
   Box.setWindowModality(Qt::ApplicationModal);
+  // Set as the box closes, while the window under it is not active yet: the first control then
+  // gets the focus as the window becomes active again, with no stop on the control that had it
+  // before. That happens once the code that showed the box has gone on, and a screen reader then
+  // reads the control as that code has left it (its description may tell what comes next).
+  if (auto* Form = qobject_cast<TCustomForm*>(Parent ? Parent->window() : nullptr))
+    QObject::connect(&Box, &QDialog::finished, Form, &TCustomForm::FocusFirstControl);
   Box.exec();
 }

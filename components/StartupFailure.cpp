@@ -1,11 +1,19 @@
 #include "StartupFailure.h"
 
+#include "Translations.h"
+
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
+
+const Translations* Texts = nullptr;
+
+QString Tr(const char* Source, const QStringList& Arguments = {}) {
+  return Texts->Text("StartupFailure", Source, Arguments);
+}
 
 void Say(const QString& Line) {
   constexpr int Longest = 300;
@@ -25,41 +33,53 @@ QString Quoted(const QString& Text) {
 QString Tried() {
   const QString Platform = Env("QT_QPA_PLATFORM");
   if (!Platform.isEmpty())
-    return QStringLiteral("platform %1 (from QT_QPA_PLATFORM)").arg(Quoted(Platform));
-  QStringList Displays;
-  if (!Env("WAYLAND_DISPLAY").isEmpty())
-    Displays << QStringLiteral("Wayland display ") + Quoted(Env("WAYLAND_DISPLAY"));
-  if (!Env("DISPLAY").isEmpty())
-    Displays << QStringLiteral("X display ") + Quoted(Env("DISPLAY"));
-  return Displays.join(QStringLiteral(" or "));
+    return Tr(QT_TRANSLATE_NOOP("StartupFailure", "platform %1 (from QT_QPA_PLATFORM)"),
+              {Quoted(Platform)});
+  const QString Wayland = Tr(QT_TRANSLATE_NOOP("StartupFailure", "Wayland display %1"),
+                             {Quoted(Env("WAYLAND_DISPLAY"))});
+  const QString X =
+      Tr(QT_TRANSLATE_NOOP("StartupFailure", "X display %1"), {Quoted(Env("DISPLAY"))});
+  if (Env("WAYLAND_DISPLAY").isEmpty())
+    return X;
+  if (Env("DISPLAY").isEmpty())
+    return Wayland;
+  return Tr(QT_TRANSLATE_NOOP("StartupFailure", "%1 or %2"), {Wayland, X});
 }
 
 QString Hint(const QString& Reason, const QString& Fatal) {
   if (Reason.contains(QStringLiteral("plugin \"wayland\"")) && Env("QT_QPA_PLATFORM").isEmpty())
-    return QStringLiteral("for Wayland install Qt's plugin (Debian: qt6-wayland)") +
-           (Env("DISPLAY").isEmpty() ? QString() : QStringLiteral(", or set QT_QPA_PLATFORM=xcb"));
+    return Env("DISPLAY").isEmpty()
+               ? Tr(QT_TRANSLATE_NOOP("StartupFailure",
+                                      "for Wayland install Qt's plugin (Debian: qt6-wayland)"))
+               : Tr(QT_TRANSLATE_NOOP("StartupFailure",
+                                      "for Wayland install Qt's plugin (Debian: qt6-wayland), "
+                                      "or set QT_QPA_PLATFORM=xcb"));
   if (Reason.contains(QStringLiteral("could not connect to display")))
-    return QStringLiteral("is that X server running, and may this user connect to it "
-                          "(XAUTHORITY)?");
+    return Tr(QT_TRANSLATE_NOOP("StartupFailure", "is that X server running, and may this user "
+                                                  "connect to it (XAUTHORITY)?"));
   const auto Available =
       QRegularExpression(QStringLiteral("Available platform plugins are: ([^\\n]*?)\\.?\\n"))
           .match(Fatal + QLatin1Char('\n'));
   if (Available.hasMatch() && !Env("QT_QPA_PLATFORM").isEmpty())
-    return QStringLiteral("the platforms at hand are: ") + Available.captured(1);
+    return Tr(QT_TRANSLATE_NOOP("StartupFailure", "the platforms at hand are: %1"),
+              {Available.captured(1)});
   return QString();
 }
 
 } // namespace
 
-void ReportStartupFailure(const QStringList& ToolkitMessages, const QString& Fatal) {
+void ReportStartupFailure(const QStringList& ToolkitMessages, const QString& Fatal,
+                          const Translations& Translations) {
+  Texts = &Translations;
   const QString Platform = Env("QT_QPA_PLATFORM");
   const bool NamesADisplayPlatform = Platform.isEmpty() ||
                                      Platform.startsWith(QStringLiteral("xcb")) ||
                                      Platform.startsWith(QStringLiteral("wayland"));
   if (Env("DISPLAY").isEmpty() && Env("WAYLAND_DISPLAY").isEmpty() && NamesADisplayPlatform) {
-    Say(QStringLiteral("cannot open a display (is DISPLAY set?); start it from a desktop "
-                       "session, or without one as: xvfb-run %1")
-            .arg(QString::fromLocal8Bit(program_invocation_short_name)));
+    Say(Tr(QT_TRANSLATE_NOOP("StartupFailure",
+                             "cannot open a display (is DISPLAY set?); start it from a desktop "
+                             "session, or without one as: xvfb-run %1"),
+           {QString::fromLocal8Bit(program_invocation_short_name)}));
   } else {
     QStringList Reasons;
     // "Could not load the plugin even though it was found" only repeats that the plugin failed.
@@ -69,8 +89,8 @@ void ReportStartupFailure(const QStringList& ToolkitMessages, const QString& Fat
     if (Reasons.isEmpty())
       Reasons << Fatal.section(QLatin1Char('\n'), 0, 0).trimmed();
     const QString Reason = Reasons.join(QStringLiteral("; "));
-    Say(QStringLiteral("cannot open a window on %1").arg(Tried()));
-    Say(QStringLiteral("Qt says: ") + Reason);
+    Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "cannot open a window on %1"), {Tried()}));
+    Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "Qt says: %1"), {Reason}));
     const QString Advice = Hint(Reason, Fatal);
     if (!Advice.isEmpty())
       Say(Advice);

@@ -1,6 +1,7 @@
 #include "StrToInt.h"
 
 #include "EConvertError.h"
+#include "TextTranslation.h"
 
 #include <cstddef>
 #include <vector>
@@ -93,8 +94,18 @@ AnsiString Quote(const std::vector<char32_t>& Chars) {
   return Out + "'";
 }
 
+// White space around the number is ignored, so text of nothing else is reported as empty. That
+// message stands on its own, so that a translation can say it in words where a quoted nothing
+// would read oddly.
 [[noreturn]] void Reject(const std::vector<char32_t>& Chars) {
-  throw EConvertError(Quote(Chars) + " is not a valid integer");
+  bool Blank = true;
+  for (const char32_t C : Chars)
+    Blank = Blank && IsSpace(C);
+  if (Blank)
+    throw EConvertError(TranslateText(
+        "StrToInt", QT_TRANSLATE_NOOP("StrToInt", "'' is not a valid integer"), AnsiString()));
+  throw EConvertError(TranslateText(
+      "StrToInt", QT_TRANSLATE_NOOP("StrToInt", "%1 is not a valid integer"), Quote(Chars)));
 }
 
 } // namespace

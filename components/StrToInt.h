@@ -12,6 +12,7 @@
 // read as digits and signs, and the ideographic space as a space, because a Korean input method
 // produces them and they look the same to the person typing ("３" is 3).
 // Anything else, the empty text included, raises EConvertError whose message quotes the text
-// (cut short after 40 characters, control characters shown as U+FFFD). Out-of-range values
-// raise; they never wrap.
+// (cut short after 40 characters, control characters shown as U+FFFD; text of white space only
+// is quoted as ''), in the user's language when the application object has loaded a catalogue
+// for it (see TextTranslation.h). Out-of-range values raise; they never wrap.
 std::int32_t StrToInt(const AnsiString& Text);

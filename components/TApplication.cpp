@@ -6,6 +6,7 @@
 #include "StartupFailure.h"
 #include "StderrCapture.h"
 #include "TCustomForm.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -31,6 +32,9 @@ struct HeldMessage {
 };
 std::vector<HeldMessage> HeldMessages;
 StderrCapture* HeldOutput = nullptr;
+// The catalogues are loaded before Qt starts, so that a failure to start is told in the user's
+// language too.
+const Translations* StartupTranslations = nullptr;
 
 // While Qt starts, its messages and whatever its libraries print are held back: if it cannot
 // start, it would otherwise print several lines, partly misleading, and abort with a core dump.
@@ -45,15 +49,25 @@ void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, co
     const QString Printed = QString::fromLocal8Bit(HeldOutput ? HeldOutput->Release() : "");
     for (const QString& Line : Printed.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
       PlatformMessages << Line;
-    ReportStartupFailure(PlatformMessages, Text);
+    ReportStartupFailure(PlatformMessages, Text, *StartupTranslations);
   }
   HeldMessages.push_back({Type, Category, Text});
 }
 
-// Qt's note that XDG_RUNTIME_DIR is unset and that it uses a directory of its own instead says
-// nothing about this program, which keeps no files there.
-bool IsRuntimeDirNote(const QString& Text) {
-  return Text.contains(QStringLiteral("XDG_RUNTIME_DIR not set, defaulting to"));
+// Notes of Qt's that ask nothing of the user and say nothing about this program, which are not
+// passed on: that XDG_RUNTIME_DIR is unset and Qt uses a directory of its own instead (the
+// program keeps no files there), and that the X server took no shared memory for a picture,
+// which Qt then sends the ordinary way (as when the server has just gone away).
+bool IsNoteWithoutNews(const QString& Text) {
+  return Text.contains(QStringLiteral("XDG_RUNTIME_DIR not set, defaulting to")) ||
+         Text.startsWith(QStringLiteral("xcb_shm_create_segment() failed"));
+}
+
+QtMessageHandler PassedOnTo = nullptr;
+
+void RunMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
+  if (!IsNoteWithoutNews(Text))
+    PassedOnTo(Type, Context, Text);
 }
 
 } // namespace
@@ -81,6 +95,8 @@ void TApplication::Finalize() {
   MainForm_ = nullptr;
   Forms_.clear();
   Toolkit_.reset();
+  StartupTranslations = nullptr;
+  Translations_.reset();
 }
 
 void TApplication::FinalizeAtExit() {
@@ -93,6 +109,7 @@ void TApplication::FinalizeAtProcessEnd() {
     for (auto& Form : Forms_)
       static_cast<void>(Form.release());
     Forms_.clear();
+    static_cast<void>(Translations_.release());
     static_cast<void>(Toolkit_.release());
     return;
   }
@@ -118,25 +135,28 @@ void TApplication::Initialize() {
   QFile DesktopFileName(QStringLiteral(":/DESKTOPFILENAME"));
   if (DesktopFileName.open(QIODevice::ReadOnly))
     QGuiApplication::setDesktopFileName(QString::fromUtf8(DesktopFileName.readAll()).trimmed());
+  if (!Translations_)
+    Translations_ = std::make_unique<Translations>();
+  StartupTranslations = Translations_.get();
   if (!QApplication::instance()) {
     StderrCapture Printed;
     HeldOutput = &Printed;
     const QtMessageHandler Previous = qInstallMessageHandler(StartupMessageHandler);
     Toolkit_ = std::make_unique<QApplication>(Argc, Argv);
-    qInstallMessageHandler(Previous);
+    PassedOnTo = Previous;
+    qInstallMessageHandler(RunMessageHandler);
     HeldOutput = nullptr;
     const std::string Output = Printed.Release();
     std::fputs(Output.c_str(), stderr);
     for (const HeldMessage& M : HeldMessages) {
-      if (IsRuntimeDirNote(M.Text))
-        continue;
       const QByteArray Category = M.Category.toLatin1();
       QMessageLogContext Context(nullptr, 0, nullptr, Category.constData());
-      Previous(M.Type, Context, M.Text);
+      RunMessageHandler(M.Type, Context, M.Text);
     }
     HeldMessages.clear();
     FinalizeBeforeStatics();
   }
+  Translations_->Install();
   QApplication::setQuitOnLastWindowClosed(false);
   WatchQuitSignals([this] {
     if (MainForm_ && MainForm_->isVisible())

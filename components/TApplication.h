@@ -8,6 +8,7 @@
 class Exception;
 class QApplication;
 class TCustomForm;
+class Translations;
 
 // The application object: starts the toolkit, owns the windows and runs the event loop.
 //
@@ -23,7 +24,8 @@ public:
   TApplication(const TApplication&) = delete;
   TApplication& operator=(const TApplication&) = delete;
 
-  // Starts the toolkit. Where no display can be opened it prints one line saying so and ends
+  // Starts the toolkit, its texts and the program's own in the user's language (Translations.h).
+  // Where no display can be opened it says so in a line or three, in that language too, and ends
   // the process with exit status 1.
   void Initialize();
 
@@ -62,6 +64,7 @@ private:
   // to the system, as tearing them down would run against a dead display in mid-dispatch.
   void FinalizeAtProcessEnd();
 
+  std::unique_ptr<Translations> Translations_;
   std::unique_ptr<QApplication> Toolkit_;
   std::vector<std::unique_ptr<TCustomForm>> Forms_;
   TCustomForm* MainForm_ = nullptr;

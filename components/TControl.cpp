@@ -34,6 +34,12 @@ void TControl::SetFont(const TFont& Value) {
   Value.AssignTo(Self_);
 }
 
+void TControl::SetDescription(const AnsiString& Value) {
+  const QString Description = QString::fromStdString(Value);
+  if (Description != Self_.accessibleDescription())
+    Self_.setAccessibleDescription(Description);
+}
+
 QPalette::ColorRole TControl::ColorRole(Graphics::TColor Color) {
   switch (Color) {
   case Graphics::clBtnFace:

@@ -42,6 +42,9 @@ public:
   void SetColor(Graphics::TColor Value);
   TFont GetFont() const { return Font_; }
   void SetFont(const TFont& Value);
+  // What a screen reader says of the control after its name when the control gets the focus.
+  // Does nothing when it is already equal.
+  void SetDescription(const AnsiString& Value);
   // The place in the window's tab order; -1: none given.
   int GetTabOrder() const { return TabOrder_; }
   void SetTabOrder(int Value) { TabOrder_ = Value; }

@@ -1,9 +1,26 @@
 #include "TCustomForm.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 
+namespace {
+
+// Qt would present a form as a bare widget (a "filler"); a screen reader then knows of no window
+// and cannot say its title.
+QAccessibleInterface* FormAccessible(const QString& ClassName, QObject* Object) {
+  auto* Form = qobject_cast<TCustomForm*>(Object);
+  if (!Form || ClassName != QLatin1String(TCustomForm::staticMetaObject.className()))
+    return nullptr;
+  return new QAccessibleWidget(Form, QAccessible::Window);
+}
+
+} // namespace
+
 TCustomForm::TCustomForm(TComponent* Owner)
-    : QWidget(qobject_cast<QWidget*>(Owner), Qt::Window), TControl(static_cast<QWidget&>(*this)) {}
+    : QWidget(qobject_cast<QWidget*>(Owner), Qt::Window), TControl(static_cast<QWidget&>(*this)) {
+  static const bool AccessibleAsWindow = (QAccessible::installFactory(FormAccessible), true);
+  (void)AccessibleAsWindow;
+}
 
 AnsiString TCustomForm::GetText() const {
   return windowTitle().toStdString();
@@ -45,6 +62,11 @@ void TCustomForm::SetTabOrder(const std::vector<QWidget*>& Controls) {
   for (std::size_t I = 1; I < Controls.size(); ++I)
     QWidget::setTabOrder(Controls[I - 1], Controls[I]);
   FirstInTabOrder_ = Controls.empty() ? nullptr : Controls.front();
+}
+
+void TCustomForm::FocusFirstControl() {
+  if (FirstInTabOrder_)
+    FirstInTabOrder_->setFocus(Qt::OtherFocusReason);
 }
 
 void TCustomForm::showEvent(QShowEvent* Event) {

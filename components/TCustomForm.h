@@ -9,8 +9,10 @@
 
 // A top-level window built from a form description (see FormReader). Its caption is the window
 // title. Left and Top are its position on the screen, Width and Height its outer size including
-// the frame a window manager draws. When shown, the first control in tab order gets the focus.
-// Closing the application's main form ends TApplication::Run.
+// the frame a window manager draws. When shown, and again whenever a message box over it has
+// closed, the first control in tab order gets the focus. Closing the application's main form
+// ends TApplication::Run. To assistive technology (a screen reader) it is a window named by its
+// caption.
 //
 // A description may set: the control properties (TControl.h), Caption, and the design-time
 // OldCreateOrder, PixelsPerInch and TextHeight, which are kept but change nothing. It lists the
@@ -38,6 +40,9 @@ public:
   // Tab moves the focus through Controls in this order, and the first has the focus when the
   // form is shown.
   void SetTabOrder(const std::vector<QWidget*>& Controls);
+  // Gives the focus to the first control in tab order. While the window is not the active one
+  // (a message box is up), the control gets the focus when the window is active again.
+  void FocusFirstControl();
 
 signals:
   // The window has closed. For the application's main form, this ends TApplication::Run.

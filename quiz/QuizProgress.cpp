@@ -24,6 +24,12 @@ AnsiString ChoiceCaption(int ChoiceNumber) {
   return std::to_string(ChoiceNumber) + ":" + Choices[CurrentQuestion][ChoiceNumber - 1];
 }
 
+AnsiString ChoiceText(int ChoiceNumber) {
+  if (!IsBankEntry(CurrentQuestion) || ChoiceNumber < 1 || ChoiceNumber > ChoiceCount)
+    return AnsiString();
+  return Choices[CurrentQuestion][ChoiceNumber - 1];
+}
+
 bool CheckAnswer(std::int32_t Value) {
   return IsBankEntry(CurrentQuestion) && Value == AnswerKeys[CurrentQuestion];
 }

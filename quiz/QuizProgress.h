@@ -19,6 +19,8 @@ bool IsFinished();
 AnsiString CurrentQuestionText();
 // "1:" to "4:" followed directly by that choice's text; empty for a number outside 1 to 4.
 AnsiString ChoiceCaption(int ChoiceNumber);
+// That choice's text alone, without its number; empty for a number outside 1 to 4.
+AnsiString ChoiceText(int ChoiceNumber);
 // True when Value is the key of the entry that is up. No range check: 0, 5 or -3 are just wrong.
 bool CheckAnswer(std::int32_t Value);
 // "correct!" or "incorrect!".

@@ -19,22 +19,25 @@ scratch=$(mktemp -d)
 server=""
 trap 'kill -KILL $server 2>/dev/null; rm -rf "$scratch"' EXIT
 export XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=
+# Ending this way, the program leaves its windows and the toolkit to the system on purpose: in a
+# sanitizer build, what they hold is no leak to report.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 # wait_until CONDITION: for 20 seconds at most.
 wait_until() {
   tries=0
   until eval "$1" || [ $((tries += 1)) -gt 200 ]; do sleep 0.1; done
 }
-# ends_cleanly NAME PID LOG: after the server is killed, the program ends with status 1, at most
-# one line on standard error (LOG, without the lines of a protocol log: "[time stamp] ...") and
-# no crash.
+# ends_cleanly NAME PID LOG [STATUS]: after the server is killed, the program ends with status 1
+# (or STATUS), at most one line on standard error (LOG, without the lines of a protocol log:
+# "[time stamp] ...") and no crash.
 ends_cleanly() {
   kill -TERM "$server"
   wait "$server" 2>/dev/null
   status=0
   wait "$2" || status=$?
   lines=$(grep -v '^\[' "$3" | grep -c .)
-  [ "$status" -eq 1 ] && [ "$lines" -le 1 ] || fail "$1: status $status, $lines lines: $(grep -v "^\\[" "$3")"
+  { [ "$status" -eq 1 ] || [ "$status" -eq "${4:-1}" ]; } && [ "$lines" -le 1 ] || fail "$1: status $status, $lines lines: $(grep -v "^\\[" "$3")"
 }
 
 # X11, with the window idle, a verdict box up, an error report up.
@@ -72,7 +75,9 @@ wait_until 'grep -q set_app_id "$scratch/log"'
 grep -q "set_app_id(\"$app_id\")" "$scratch/log" ||
   fail "Wayland app id: $(grep -o 'set_app_id([^)]*)' "$scratch/log" || echo none)"
 sleep 0.5
-ends_cleanly Wayland "$pid" "$scratch/log"
+# Qt's Wayland plugin ends the process itself, as it does any Qt program's: with status 1 in
+# Qt 6.4 (Debian 12), 255 in Qt 6.8 (Debian 13).
+ends_cleanly Wayland "$pid" "$scratch/log" 255
 
 [ "$failed" -eq 0 ] && echo "display loss checks passed"
 exit "$failed"

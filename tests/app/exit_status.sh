@@ -1,5 +1,6 @@
 #!/bin/sh
-# The program as a process: start-up failures told in at most three lines; quit signals ending
+# The program as a process: start-up failures told in at most three lines, in the user's
+# language (English unless the caller sets another); quit signals ending
 # it with status 0 from the first moment; without Korean fonts, one line naming fonts-nanum.
 set -u
 program=$1
@@ -19,6 +20,7 @@ cannot_start() {
 }
 cannot_start "no display" "cannot open a display (is DISPLAY set?)"
 case "$lines $out" in "1 "*xvfb-run*) ;; *) fail "no display: not one line of advice: $out" ;; esac
+cannot_start "no display, in Korean" "디스플레이를 열 수 없습니다" LANGUAGE=ko
 cannot_start "unknown platform" 'platform "no-such"' QT_QPA_PLATFORM=no-such DISPLAY=:0
 cannot_start "no X server" 'X display ":9999"' DISPLAY=:9999
 cannot_start "no Wayland compositor" 'Wayland display "no-such"' WAYLAND_DISPLAY=no-such \

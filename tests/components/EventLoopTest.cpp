@@ -33,6 +33,7 @@ TEST_F(EventLoop, AnExceptionLeavingAHandlerIsReportedAndEventsGoOn) {
   MessageBoxWatcher Watcher;
   Form->OnClickDo = [] { throw Exception("무언가 잘못됨"); };
   Click();
+  EXPECT_EQ(Form->focusWidget(), Form->Edit1) << "the focus is not back on the first control";
   Form->OnClickDo = [] { throw std::runtime_error("standard failure"); };
   Click();
   Form->OnClickDo = [] { throw std::string("neither"); };

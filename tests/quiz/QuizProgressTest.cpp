@@ -23,11 +23,12 @@ TEST(QuizProgress, EachEntryShowsItsTextsTakesOnlyItsKeyAndMovesOnAfterOneRightA
     for (int Choice = 1; Choice <= ChoiceCount; ++Choice) {
       const AnsiString& Text = Choices[Entry][Choice - 1];
       EXPECT_EQ(ChoiceCaption(Choice), std::to_string(Choice) + ":" + Text);
+      EXPECT_EQ(ChoiceText(Choice), Text);
       EXPECT_TRUE(!Text.empty() && Text.find(':') == std::string::npos) << Text;
       EXPECT_EQ(CheckAnswer(Choice), Choice == AnswerKeys[Entry]) << "choice " << Choice;
     }
     for (int Outside : {0, 5, -1, 259, INT_MAX, INT_MIN}) {
-      EXPECT_EQ(ChoiceCaption(Outside), "") << Outside;
+      EXPECT_EQ(ChoiceCaption(Outside) + ChoiceText(Outside), "") << Outside;
       EXPECT_FALSE(CheckAnswer(Outside)) << Outside;
     }
     Advance();
@@ -37,5 +38,6 @@ TEST(QuizProgress, EachEntryShowsItsTextsTakesOnlyItsKeyAndMovesOnAfterOneRightA
   EXPECT_EQ(CurrentQuestion, QuestionCount);
   EXPECT_EQ(CurrentQuestionText(), "");
   for (int Value : {0, 1, 2, 3, 4})
-    EXPECT_EQ(ChoiceCaption(Value) + (CheckAnswer(Value) ? "right" : ""), "") << Value;
+    EXPECT_EQ(ChoiceCaption(Value) + ChoiceText(Value) + (CheckAnswer(Value) ? "right" : ""), "")
+        << Value;
 }

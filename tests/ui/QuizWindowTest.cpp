@@ -10,6 +10,7 @@
 #include "TTimer.h"
 #include "Unit1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
@@ -23,6 +24,21 @@ namespace {
 
 QString Shown(const TControl* Control) {
   return QString::fromStdString(Control->GetText());
+}
+
+// What a screen reader says of a control after its name.
+AnsiString Description(QWidget* Control) {
+  return QAccessible::queryAccessibleInterface(Control)
+      ->text(QAccessible::Description)
+      .toStdString();
+}
+
+// The entry that is up, as the entry box tells it to a screen reader.
+AnsiString ToListenTo() {
+  AnsiString Text = CurrentQuestionText();
+  for (int Choice = 1; Choice <= ChoiceCount; ++Choice)
+    Text += " Choice " + std::to_string(Choice) + ": " + ChoiceText(Choice) + ".";
+  return Text;
 }
 
 class QuizWindow : public ::testing::Test {
@@ -103,6 +119,10 @@ TEST_F(QuizWindow, EachAnswerGetsItsVerdictOverTheQuestionAnsweredAndOnlyACorrec
     Confirm(Typed = Answer);
     const bool Number = Answer.toInt() != 0 || Answer == "0";
     EXPECT_EQ(Shown(Form1->Edit1), Number ? "" : Answer) << Answer.toStdString();
+    // The entry box has the focus back, and a screen reader that reads it now hears the entry
+    // that is up, the next one already after a correct answer.
+    EXPECT_EQ(Form1->focusWidget(), Form1->Edit1) << "not ready for the next try";
+    EXPECT_EQ(Description(Form1->Edit1), ToListenTo());
   }
   const QString NoNumber = "'%1' is not a valid integer";
   EXPECT_EQ(Watcher.Texts(),
@@ -110,7 +130,17 @@ TEST_F(QuizWindow, EachAnswerGetsItsVerdictOverTheQuestionAnsweredAndOnlyACorrec
                          NoNumber.arg("abc"), NoNumber.arg("2147483648"), NoNumber.arg("<b>3</b>"),
                          "correct!"}));
   EXPECT_EQ(CurrentQuestion, 1);
+  EXPECT_EQ(Shown(Form1->Memo1), First) << "moved on before the next tick";
   EXPECT_TRUE(ShowsWhatIsUp());
+}
+
+TEST_F(QuizWindow, ToAScreenReaderTheWindowIsAWindowAndTheEntryBoxTellsTheEntryThatIsUp) {
+  QAccessibleInterface* Window = QAccessible::queryAccessibleInterface(Form1);
+  EXPECT_EQ(Window->role(), QAccessible::Window);
+  EXPECT_EQ(Window->text(QAccessible::Name).toStdString(), "역사 문제들!!!");
+  ASSERT_TRUE(ShowsWhatIsUp());
+  EXPECT_EQ(Description(Form1->Edit1), ToListenTo());
+  EXPECT_NE(Description(Form1->Edit1).find("? Choice 1: 견훤. Choice 2: 궁예."), std::string::npos);
 }
 
 TEST_F(QuizWindow, AFullRunEndsWithTheWindowClosedAndAnswersAfterTheEndShowNothing) {

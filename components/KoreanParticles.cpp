@@ -1,0 +1,168 @@
+#include "KoreanParticles.h"
+
+#include <array>
+
+namespace {
+
+// How a word ends, as far as a particle cares. Rieul is a final ㄹ, which counts as a vowel
+// before 로.
+enum class Ending { Vowel, Consonant, Rieul, Unknown };
+
+bool IsClosing(QChar C) {
+  return QStringLiteral("'\"’”)]}>»」』】〉》…").contains(C);
+}
+
+int DigitValue(QChar C) {
+  const char16_t U = C.unicode();
+  if (U >= u'0' && U <= u'9')
+    return U - u'0';
+  if (U >= 0xFF10 && U <= 0xFF19)
+    return U - 0xFF10;
+  return -1;
+}
+
+// A Latin letter as ASCII lower case (full-width ones too), or 0.
+char LatinLetter(QChar C, bool* Capital = nullptr) {
+  char16_t U = C.unicode();
+  if (U >= 0xFF21 && U <= 0xFF5A)
+    U = U - 0xFF21 + u'A';
+  const bool Upper = U >= u'A' && U <= u'Z';
+  if (Capital)
+    *Capital = Upper;
+  if (Upper)
+    return static_cast<char>(U - u'A' + 'a');
+  return U >= u'a' && U <= u'z' ? static_cast<char>(U) : 0;
+}
+
+Ending OfSyllable(char16_t Syllable) {
+  const int Final = (Syllable - 0xAC00) % 28;
+  return Final == 0 ? Ending::Vowel : Final == 8 ? Ending::Rieul : Ending::Consonant;
+}
+
+// The digits that end at End (exclusive), read as a number: by its last digit that is not 0
+// (일, 이, 삼 ...), else by the unit of its last place (십, 백, 천, 만, 억, 조 ...). After a
+// decimal point the digits are read one by one.
+Ending OfDigits(const QString& Text, int End) {
+  constexpr std::array<Ending, 10> ByDigit = {
+      Ending::Consonant, Ending::Rieul,     Ending::Vowel, Ending::Consonant, Ending::Vowel,
+      Ending::Vowel,     Ending::Consonant, Ending::Rieul, Ending::Rieul,     Ending::Vowel};
+  constexpr std::array<Ending, 5> ByGroup = {Ending::Consonant, Ending::Consonant, Ending::Vowel,
+                                             Ending::Consonant, Ending::Vowel}; // 만 억 조 경 해
+  int Begin = End;
+  while (Begin > 0 && DigitValue(Text[Begin - 1]) >= 0)
+    --Begin;
+  const int Last = DigitValue(Text[End - 1]);
+  if (Last != 0 || (Begin > 0 && Text[Begin - 1] == QLatin1Char('.')))
+    return ByDigit[Last];
+  int Zeros = 0;
+  while (End - Zeros > Begin && DigitValue(Text[End - Zeros - 1]) == 0)
+    ++Zeros;
+  if (Zeros == End - Begin)
+    return Ending::Consonant; // 영
+  if (Zeros % 4 != 0)
+    return Ending::Consonant; // 십, 백, 천
+  const int Group = Zeros / 4 - 1;
+  return Group < static_cast<int>(ByGroup.size()) ? ByGroup[Group] : Ending::Unknown;
+}
+
+// Letter names: 엘 and 알 end in ㄹ, 엠 and 엔 in another consonant, all others in a vowel.
+Ending OfLetterName(char Letter) {
+  if (Letter == 'l' || Letter == 'r')
+    return Ending::Rieul;
+  return Letter == 'm' || Letter == 'n' ? Ending::Consonant : Ending::Vowel;
+}
+
+// The Latin word that ends at End: spelt out when it is one letter or in capitals, else read by
+// its ending as Korean writes English words (email 이메일, team 팀, line 라인, test 테스트).
+Ending OfLatin(const QString& Text, int End) {
+  QByteArray Word;
+  bool AllCapitals = true;
+  for (int I = End; I > 0; --I) {
+    bool Capital = false;
+    const char Letter = LatinLetter(Text[I - 1], &Capital);
+    if (!Letter)
+      break;
+    Word.prepend(Letter);
+    AllCapitals = AllCapitals && Capital;
+  }
+  if (Word.size() == 1 || AllCapitals)
+    return OfLetterName(Word.back());
+  if (Word.endsWith("ng"))
+    return Ending::Consonant;
+  char Last = Word.back();
+  if (Last == 'e' && Word.size() >= 3)
+    Last = Word[Word.size() - 2];
+  if (Last == 'l')
+    return Ending::Rieul;
+  return Last == 'm' || Last == 'n' ? Ending::Consonant : Ending::Vowel;
+}
+
+Ending OfArgument(const QString& Argument) {
+  int End = Argument.size();
+  while (End > 0 && IsClosing(Argument[End - 1]))
+    --End;
+  if (End == 0)
+    return Ending::Unknown;
+  const char16_t Last = Argument[End - 1].unicode();
+  if (Last >= 0xAC00 && Last <= 0xD7A3)
+    return OfSyllable(Last);
+  if (DigitValue(Last) >= 0)
+    return OfDigits(Argument, End);
+  if (LatinLetter(Last))
+    return OfLatin(Argument, End);
+  return Ending::Unknown;
+}
+
+struct Particle {
+  const char16_t* Written;
+  const char16_t* AfterConsonant;
+  const char16_t* AfterVowel;
+};
+
+constexpr std::array<Particle, 6> Particles = {{{u"은(는)", u"은", u"는"},
+                                                {u"이(가)", u"이", u"가"},
+                                                {u"을(를)", u"을", u"를"},
+                                                {u"과(와)", u"과", u"와"},
+                                                {u"(이)", u"이", u""},
+                                                {u"(으)", u"으", u""}}};
+
+// Copies the closing marks and the particle that follow a placeholder in Template at From to
+// Out, the particle in the form After needs; returns where copying stopped.
+int PutParticle(const QString& Template, int From, Ending After, QString& Out) {
+  while (From < Template.size() && IsClosing(Template[From]))
+    Out += Template[From++];
+  for (const Particle& P : Particles) {
+    const QString Written = QString::fromUtf16(P.Written);
+    if (!QStringView(Template).mid(From).startsWith(Written))
+      continue;
+    const bool DroppedAfterRieul = Written == QStringLiteral("(으)");
+    if (After == Ending::Unknown)
+      Out += Written;
+    else if (After == Ending::Vowel || (DroppedAfterRieul && After == Ending::Rieul))
+      Out += QString::fromUtf16(P.AfterVowel);
+    else
+      Out += QString::fromUtf16(P.AfterConsonant);
+    return From + Written.size();
+  }
+  return From;
+}
+
+} // namespace
+
+QString ArgWithParticles(const QString& Template, const QStringList& Arguments) {
+  QString Out;
+  int I = 0;
+  while (I < Template.size()) {
+    const QChar C = Template[I];
+    const int Number = I + 1 < Template.size() ? Template[I + 1].digitValue() : -1;
+    if (C != QLatin1Char('%') || Number < 1 || Number > Arguments.size()) {
+      Out += C;
+      ++I;
+      continue;
+    }
+    const QString& Argument = Arguments[Number - 1];
+    Out += Argument;
+    I = PutParticle(Template, I + 2, OfArgument(Argument), Out);
+  }
+  return Out;
+}
