@@ -158,6 +158,7 @@ TEST_F(QuizWindow, AFullRunEndsWithTheWindowClosedAndAnswersAfterTheEndShowNothi
     SinceAdvance.start();
   });
   Player.start(1);
+  QTimer::singleShot(30000, Form1, [] { Form1->Close(); }); // a run that is stuck ends, and fails
   Application->Run();
   EXPECT_TRUE(IsFinished());
   EXPECT_FALSE(Form1->isVisible());
