@@ -68,9 +68,9 @@ TEST_F(EventLoop, ABoxWaitsForOkTakesAllInputAndTimersTickOn) {
 }
 
 TEST_F(EventLoop, ATimerTicksOnlyWhileEnabledAtItsIntervalOrMinimumPeriodAndIsNotReentered) {
-  // Ticks in 16 MinimumPeriods: none at interval 0 or while disabled, 16 at interval 1 (the
-  // period settles at MinimumPeriod), 4 at an interval of 4 MinimumPeriods.
-  const int Runs[][3] = {{0, 1, 0}, {1, 0, 0}, {1, 1, 16}, {4 * TTimer::MinimumPeriod, 1, 4}};
+  // Ticks in 16 MinimumPeriods: none at interval 0 or while disabled, 4 at an interval of 4
+  // MinimumPeriods, 16 at interval 1 (the period settles at MinimumPeriod), which stays.
+  const int Runs[][3] = {{0, 1, 0}, {1, 0, 0}, {4 * TTimer::MinimumPeriod, 1, 4}, {1, 1, 16}};
   for (const auto& [Interval, Enabled, Pace] : Runs) {
     Form->Ticks = 0;
     Form->Timer1->SetInterval(Interval);
