@@ -1,12 +1,15 @@
 #!/bin/sh
-# The display going away under the running program (a logout, an ssh -X or VNC session ending):
-# it ends with status 1 and at most one line on standard error, never a crash, whether the
-# window is idle or a verdict box or an error report is up; on X11 (Xvfb, killed) and on Wayland
-# (weston's headless compositor, killed). On Wayland the window also names its desktop entry as
-# its app id. Skipped (77) where Xvfb, xdotool or weston is not installed.
+# The display going away under the running program (a logout, an ssh -X or VNC session ending)
+# ends it with status 1 and at most one line on standard error, never a crash, whether the window
+# is idle or a verdict box or an error report is up; on X11 (Xvfb) and Wayland (weston, headless).
+# The window is the one the desktop entry promises: its X11 class is StartupWMClass, its title
+# begins with Name[ko], its Wayland app id is the entry's id. Skipped (77) without these tools.
 set -u
 program=$1
-app_id=$2
+entry=$2
+app_id=$(basename "$entry" .desktop)
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+name=$(sed -n 's/^Name\[ko\]=//p' "$entry")
 for tool in Xvfb xdotool weston; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -20,44 +23,44 @@ export XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=
 # sanitizer build, what they hold is no leak to report.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
-# ends_cleanly NAME PID: after the server is killed, the program ends with status 1, at most
-# one line on standard error (in $scratch/err) and no crash.
+# wait_until CONDITION: for 20 seconds at most.
+wait_until() {
+  tries=0
+  until eval "$1" || [ $((tries += 1)) -gt 200 ]; do sleep 0.1; done
+}
+# ends_cleanly NAME PID LOG [STATUS]: after the server is killed, the program ends with status 1
+# (or STATUS), at most one line on standard error (LOG, without the lines of a protocol log:
+# "[time stamp] ...") and no crash.
 ends_cleanly() {
   kill -TERM "$server"
   wait "$server" 2>/dev/null
   status=0
   wait "$2" || status=$?
-  lines=$(grep -c . "$scratch/err")
-  [ "$status" -eq 1 ] && [ "$lines" -le 1 ] ||
-    fail "$1: status $status, $lines lines: $(cat "$scratch/err")"
+  lines=$(grep -v '^\[' "$3" | grep -c .)
+  { [ "$status" -eq 1 ] || [ "$status" -eq "${4:-1}" ]; } && [ "$lines" -le 1 ] || fail "$1: status $status, $lines lines: $(grep -v "^\\[" "$3")"
 }
 
 # X11, with the window idle, a verdict box up, an error report up.
-for moment in idle verdict error; do
+for moment in idle: verdict:2 error:abc; do
   rm -f "$scratch/display"
   Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
   server=$!
-  tries=0
-  until [ -s "$scratch/display" ] || [ $((tries += 1)) -gt 100 ]; do sleep 0.1; done
+  wait_until '[ -s "$scratch/display" ]'
   export DISPLAY=":$(cat "$scratch/display")"
   "$program" 2>"$scratch/err" &
   pid=$!
   # No window manager gives it the focus: xdotool does.
-  timeout 20 xdotool search --sync --name '^역사 문제들!!!$' windowfocus --sync >/dev/null ||
-    fail "$moment: no window"
-  case $moment in
-    verdict) answer=2 ;;
-    error) answer=abc ;;
-    *) answer="" ;;
-  esac
-  if [ -n "$answer" ]; then
+  window=$(timeout 20 xdotool search --sync --name "^$name" | head -n 1)
+  xdotool search --class "^$wm_class\$" | grep -qx "${window:-none}" &&
+    xdotool windowfocus --sync "$window" || fail "$moment: no window '$name…' of class '$wm_class'"
+  if [ -n "${moment#*:}" ]; then
     # Typed into the entry box, which has the focus; Tab twice reaches the button.
-    xdotool type "$answer"
+    xdotool type "${moment#*:}"
     xdotool key Tab Tab space
     timeout 20 xdotool search --sync --onlyvisible --name '^korean-history-quiz$' >/dev/null ||
       fail "$moment: no box came up"
   fi
-  ends_cleanly "X11, $moment" "$pid"
+  ends_cleanly "X11, ${moment%:*}" "$pid" "$scratch/err"
   unset DISPLAY
 done
 
@@ -65,26 +68,16 @@ done
 weston --backend=headless-backend.so --socket=display-loss --idle-time=0 \
   >"$scratch/weston.log" 2>&1 &
 server=$!
-tries=0
-until [ -S "$scratch/display-loss" ] || [ $((tries += 1)) -gt 100 ]; do sleep 0.1; done
+wait_until '[ -S "$scratch/display-loss" ]'
 WAYLAND_DISPLAY=display-loss WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland "$program" 2>"$scratch/log" &
 pid=$!
-tries=0
-until grep -q 'set_app_id' "$scratch/log" || [ $((tries += 1)) -gt 200 ]; do sleep 0.1; done
+wait_until 'grep -q set_app_id "$scratch/log"'
 grep -q "set_app_id(\"$app_id\")" "$scratch/log" ||
   fail "Wayland app id: $(grep -o 'set_app_id([^)]*)' "$scratch/log" || echo none)"
 sleep 0.5
-kill -TERM "$server"
-wait "$server" 2>/dev/null
-status=0
-wait "$pid" || status=$?
-# What is not the protocol log (lines that start with a time stamp in brackets).
-grep -v '^\[' "$scratch/log" >"$scratch/err"
-lines=$(grep -c . "$scratch/err")
 # Qt's Wayland plugin ends the process itself, as it does any Qt program's: with status 1 in
 # Qt 6.4 (Debian 12), 255 in Qt 6.8 (Debian 13).
-[ "$status" -eq 1 ] || [ "$status" -eq 255 ] && [ "$lines" -le 1 ] ||
-  fail "Wayland: status $status, $lines lines: $(cat "$scratch/err")"
+ends_cleanly Wayland "$pid" "$scratch/log" 255
 
 [ "$failed" -eq 0 ] && echo "display loss checks passed"
 exit "$failed"

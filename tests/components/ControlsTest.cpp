@@ -1,12 +1,15 @@
-// Focus and keys on the test form, whose tab order differs from its creation order.
+// Focus and keys on the test form, whose tab order differs from its creation order; its memo.
 #include "FormReader.h"
 #include "TTestForm.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
-TEST(Controls, FocusStartsFirstInTabOrderTabFollowsItAndOnlyClickOrSpacePress) {
+TEST(Controls, FocusFollowsTabOrderOnlyClickOrSpacePressAndTheMemoWrapsAtSpaces) {
   TTestForm Form(nullptr);
   ReadForm(Form);
   Form.show();
@@ -26,4 +29,17 @@ TEST(Controls, FocusStartsFirstInTabOrderTabFollowsItAndOnlyClickOrSpacePress) {
   QTest::keyClick(Form.Button1, Qt::Key_Space);
   QTest::mouseClick(Form.Button1, Qt::LeftButton);
   EXPECT_EQ(Form.Clicks, 2);
+
+  // The memo wraps a long line at its spaces, within its width and without a scroll bar.
+  const QString Long = QString("옛 왕들의 이름과 나라를 차례대로 배워 봅시다 ").repeated(3);
+  Form.Memo1->SetText(Long.toStdString());
+  const QTextBlock Block = Form.Memo1->document()->firstBlock();
+  Form.Memo1->document()->documentLayout()->blockBoundingRect(Block); // lays it out
+  const QTextLayout* Lines = Block.layout();
+  EXPECT_GT(Lines->lineCount(), 2);
+  for (int I = 0; I < Lines->lineCount(); ++I) {
+    EXPECT_LE(Lines->lineAt(I).naturalTextWidth(), Form.Memo1->viewport()->width());
+    EXPECT_TRUE(I == 0 || Long[Lines->lineAt(I).textStart() - 1] == ' ') << "line " << I;
+  }
+  EXPECT_FALSE(Form.Memo1->verticalScrollBar()->isVisible());
 }

@@ -67,15 +67,20 @@ TEST_F(EventLoop, ABoxWaitsForOkTakesAllInputAndTimersTickOn) {
   EXPECT_EQ(Watcher.Stuck(), 0);
 }
 
-TEST_F(EventLoop, ATimerTicksOnlyWhileEnabledWithAnIntervalAndIsNotReentered) {
-  Form->Timer1->SetInterval(0);
-  Form->Timer1->SetEnabled(true);
-  QTest::qWait(3 * TTimer::MinimumPeriod);
-  Form->Timer1->SetEnabled(false);
-  Form->Timer1->SetInterval(1);
-  QTest::qWait(3 * TTimer::MinimumPeriod);
-  EXPECT_EQ(Form->Ticks, 0) << "ticked with interval 0 or while disabled";
-
+TEST_F(EventLoop, ATimerTicksOnlyWhileEnabledAtItsIntervalOrMinimumPeriodAndIsNotReentered) {
+  // Ticks in 16 MinimumPeriods: none at interval 0 or while disabled, 4 at an interval of 4
+  // MinimumPeriods, 16 at interval 1 (the period settles at MinimumPeriod), which stays.
+  const int Runs[][3] = {{0, 1, 0}, {1, 0, 0}, {4 * TTimer::MinimumPeriod, 1, 4}, {1, 1, 16}};
+  for (const auto& [Interval, Enabled, Pace] : Runs) {
+    Form->Ticks = 0;
+    Form->Timer1->SetInterval(Interval);
+    Form->Timer1->SetEnabled(Enabled);
+    QTest::qWait(16 * TTimer::MinimumPeriod);
+    Form->Timer1->SetEnabled(false);
+    EXPECT_TRUE(Form->Ticks >= Pace / 4 && Form->Ticks <= Pace + (Pace > 0))
+        << "interval " << Interval << (Enabled ? "" : ", disabled") << ": " << Form->Ticks;
+  }
+  Form->Ticks = 0;
   int TicksWhileUp = 0;
   QElapsedTimer Up;
   MessageBoxWatcher Watcher([&](QMessageBox&) {

@@ -17,13 +17,12 @@ TEST(FormReader, BuildsEveryComponentWithItsPropertiesAndBindings) {
   EXPECT_EQ(Form.GetText(), "시험 창");
   EXPECT_EQ(Form.size(), QSize(400, 300)); // no window manager, so no frame to take off
   EXPECT_EQ(Form.Edit1->parentWidget(), &Form);
-  EXPECT_EQ(Form.Edit1->geometry(), QRect(10, 150, 60, 30));
+  EXPECT_EQ(Form.Label2->geometry().topLeft(), QPoint(100, 10));
   EXPECT_EQ(Form.Edit1->GetText(), "7");
   EXPECT_EQ(Form.Memo1->document()->blockCount(), 2) << "each of Lines a line of its own";
   EXPECT_EQ(Form.Memo1->GetText(), "첫 줄\n둘째 줄");
   Form.Memo1->AppendLine("셋째 줄");
   EXPECT_EQ(Form.Memo1->document()->blockCount(), 3);
-  EXPECT_EQ(Form.Label2->pos(), QPoint(100, 10));
   EXPECT_EQ(Form.Label1->buddy(), Form.Edit1);
   EXPECT_EQ(Form.Timer1->GetInterval(), 1u);
   EXPECT_FALSE(Form.Timer1->GetEnabled());
@@ -31,6 +30,7 @@ TEST(FormReader, BuildsEveryComponentWithItsPropertiesAndBindings) {
   EXPECT_EQ(Form.Memo1->font().pixelSize(), 20);
   EXPECT_EQ(Form.font().families(), FontFamilies("No Such Font"));
   EXPECT_TRUE(Form.font().bold());
+  EXPECT_EQ(Form.GetFont().Height, -20) << "a member of the group lost to another";
   QTest::mouseClick(Form.Button1, Qt::LeftButton);
   EXPECT_EQ(Form.Clicks, 1);
 }
@@ -89,11 +89,16 @@ INSTANTIATE_TEST_SUITE_P(
             "Label1 (TLabel) has no property 'Colour'"},
         Bad{"PropertyOfAnotherClass", With(0, "Interval", 5), "'Interval'"},
         Bad{"QtsOwnProperty", With(3, "enabled", false), "'enabled'"},
+        Bad{"QtsOwnPropertyOfTheControl", With(3, "text", "7"), "'text'"},
         Bad{"FormFieldAsProperty", With(-1, "Edit1", "Label1"),
             "TestForm (TTestForm) has no property 'Edit1'"},
         Bad{"UnknownGroupMember", With(-1, "Font.Size", 3), "'Font.Size'"},
         Bad{"TextForNumber", With(3, "Left", "ten"), "Edit1.Left must be a whole number"},
         Bad{"FractionalNumber", With(3, "Top", 1.5), "Edit1.Top"},
+        Bad{"HugeNumber", With(3, "Width", 1e12), "Edit1.Width must be a whole number"},
+        Bad{"TextForTruth", With(5, "Enabled", "false"), "Timer1.Enabled must be true or false"},
+        Bad{"TextForList", With(2, "Lines", "첫 줄"), "Memo1.Lines must be a list of texts"},
+        Bad{"NameForSetOfNames", With(-1, "Font.Style", "fsBold"), "Font.Style must be a list"},
         Bad{"NumberForText", With(4, "Caption", 5), "Button1.Caption must be a text"},
         Bad{"UnknownColour", With(3, "Color", "clPurple"), "clPurple"},
         Bad{"UnknownFontStyle", With(-1, "Font.Style", QJsonArray{"fsShadow"}), "fsShadow"},
