@@ -9,6 +9,8 @@
 #        validate-metainfo.sh APPSTREAMCLI validate-tree PREFIX   (with the desktop entry)
 set -u
 appstreamcli=$1 command=$2 file=$3
+# Its version and findings read the same in every language.
+export LC_ALL=C.UTF-8 LANGUAGE=
 version=$("$appstreamcli" --version | sed -n 's/^AppStream version: *//p')
 case $version in
   0.*)

@@ -19,6 +19,8 @@ scratch=$(mktemp -d)
 server=""
 trap 'kill -KILL $server 2>/dev/null; rm -rf "$scratch"' EXIT
 export XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=
+# xdotool finds the Korean title only in a UTF-8 locale that exists.
+export LC_ALL=C.UTF-8 LANGUAGE=
 # Ending this way, the program leaves its windows and the toolkit to the system on purpose: in a
 # sanitizer build, what they hold is no leak to report.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"

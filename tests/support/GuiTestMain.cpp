@@ -1,5 +1,6 @@
 // Runs a GUI test binary on Qt's offscreen platform (no display needed) with the application
-// object started, as the program starts it.
+// object started, as the program starts it; in English whatever the caller's locale, unless the
+// run sets a locale of its own (QUIZ_OWN_LOCALE).
 #include "TApplication.h"
 
 #include <cstdlib>
@@ -7,6 +8,12 @@
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  if (!getenv("QUIZ_OWN_LOCALE")) {
+    for (const char* Variable : {"LC_ALL", "LANG"})
+      setenv(Variable, "C.UTF-8", 1);
+    unsetenv("LC_MESSAGES");
+    unsetenv("LANGUAGE");
+  }
   ::testing::InitGoogleTest(&argc, argv);
   Application->Initialize();
   const int Result = RUN_ALL_TESTS();
