@@ -183,9 +183,7 @@ void TApplication::Run() {
   MainForm_->show();
   {
     DispatchScope Dispatching(*this);
-    Running_ = true;
     QApplication::exec();
-    Running_ = false;
   }
   FinalizeBeforeStatics();
 }
@@ -195,7 +193,8 @@ void TApplication::ShowException(const Exception& E) {
     DispatchScope Dispatching(*this);
     RunMessageBox(MessageKind::Error, E.Message(), MainForm_);
   }
-  if (!Running_)
+  // Outside Run: the report may have created toolkit objects of its own.
+  if (Dispatching_ == 0)
     FinalizeBeforeStatics();
 }
 

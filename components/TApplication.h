@@ -68,7 +68,6 @@ private:
   std::unique_ptr<QApplication> Toolkit_;
   std::vector<std::unique_ptr<TCustomForm>> Forms_;
   TCustomForm* MainForm_ = nullptr;
-  bool Running_ = false;
   // How many of our event loops (Run, a report outside it) are running now.
   int Dispatching_ = 0;
 };

@@ -18,16 +18,15 @@ AnsiString CurrentQuestionText() {
   return IsBankEntry(CurrentQuestion) ? Questions[CurrentQuestion] : AnsiString();
 }
 
-AnsiString ChoiceCaption(int ChoiceNumber) {
-  if (!IsBankEntry(CurrentQuestion) || ChoiceNumber < 1 || ChoiceNumber > ChoiceCount)
-    return AnsiString();
-  return std::to_string(ChoiceNumber) + ":" + Choices[CurrentQuestion][ChoiceNumber - 1];
-}
-
 AnsiString ChoiceText(int ChoiceNumber) {
   if (!IsBankEntry(CurrentQuestion) || ChoiceNumber < 1 || ChoiceNumber > ChoiceCount)
     return AnsiString();
   return Choices[CurrentQuestion][ChoiceNumber - 1];
+}
+
+AnsiString ChoiceCaption(int ChoiceNumber) {
+  const AnsiString Text = ChoiceText(ChoiceNumber);
+  return Text.empty() ? Text : std::to_string(ChoiceNumber) + ":" + Text;
 }
 
 bool CheckAnswer(std::int32_t Value) {
