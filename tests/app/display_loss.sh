@@ -1,9 +1,8 @@
 #!/bin/sh
-# The display going away under the running program (a logout, an ssh -X or VNC session ending)
-# ends it with status 1 and at most one line on standard error, never a crash, whether the window
-# is idle or a verdict box or an error report is up; on X11 (Xvfb) and Wayland (weston, headless).
-# The window is the one the desktop entry promises: its X11 class is StartupWMClass, its title
-# begins with Name[ko], its Wayland app id is the entry's id. Skipped (77) without these tools.
+# The display going away (a logout, an ssh -X session ending) ends the program with status 1 and
+# at most one line on stderr, never a crash, idle or under a verdict or an error report; on X11
+# (Xvfb) and Wayland (weston). Its window is the one the desktop entry promises: X11 class
+# StartupWMClass, title beginning with Name[ko], the entry's id as app id. Skipped (77) without.
 set -u
 program=$1
 entry=$2
@@ -19,25 +18,19 @@ scratch=$(mktemp -d)
 server=""
 trap 'kill -KILL $server 2>/dev/null; rm -rf "$scratch"' EXIT
 export XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=
-# xdotool finds the Korean title only in a UTF-8 locale that exists.
-export LC_ALL=C.UTF-8 LANGUAGE=
-# Ending this way, the program leaves its windows and the toolkit to the system on purpose: in a
-# sanitizer build, what they hold is no leak to report.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+# xdotool finds the Korean title only in a UTF-8 locale that exists. Ending this way, the program
+# leaves its windows to the system on purpose: no leak for a sanitizer build to report.
+export LC_ALL=C.UTF-8 LANGUAGE= ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 # wait_until CONDITION: for a minute at most (a loaded machine may take that long).
 wait_until() {
-  tries=0
-  until eval "$1" || [ $((tries += 1)) -gt 600 ]; do sleep 0.1; done
+  tries=0 && until eval "$1" || [ $((tries += 1)) -gt 600 ]; do sleep 0.1; done
 }
-# ends_cleanly NAME PID LOG [STATUS]: after the server is killed, the program ends with status 1
-# (or STATUS), at most one line on standard error (LOG, without the lines of a protocol log:
-# "[time stamp] ...") and no crash.
+# ends_cleanly NAME PID LOG [STATUS]: once the server is killed, the program ends with status 1
+# (or STATUS) and at most one line in LOG besides the protocol log's "[time stamp] ..." lines.
 ends_cleanly() {
-  kill -TERM "$server"
-  wait "$server" 2>/dev/null
-  status=0
-  wait "$2" || status=$?
+  kill -TERM "$server" && wait "$server" 2>/dev/null
+  status=0 && wait "$2" || status=$?
   lines=$(grep -v '^\[' "$3" | grep -c .)
   { [ "$status" -eq 1 ] || [ "$status" -eq "${4:-1}" ]; } && [ "$lines" -le 1 ] ||
     fail "$1: status $status, $lines lines: $(grep -v "^\\[" "$3")"
@@ -46,12 +39,10 @@ ends_cleanly() {
 # X11, with the window idle, a verdict box up, an error report up.
 for moment in idle: verdict:2 error:abc; do
   rm -f "$scratch/display"
-  Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-  server=$!
+  Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null & server=$!
   wait_until '[ -s "$scratch/display" ]'
   export DISPLAY=":$(cat "$scratch/display")"
-  "$program" 2>"$scratch/err" &
-  pid=$!
+  "$program" 2>"$scratch/err" & pid=$!
   window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$name" | head -n 1)
   xdotool search --class "^$wm_class\$" | grep -qx "${window:-none}" ||
     fail "$moment: no window '$name…' of class '$wm_class'"
@@ -65,13 +56,11 @@ for moment in idle: verdict:2 error:abc; do
       fail "$moment: no box came up"
   fi
   ends_cleanly "X11, ${moment%:*}" "$pid" "$scratch/err"
-  unset DISPLAY
 done
 
 # Wayland: the app id, then the compositor going away.
 weston --backend=headless-backend.so --socket=display-loss --idle-time=0 \
-  >"$scratch/weston.log" 2>&1 &
-server=$!
+  >"$scratch/weston.log" 2>&1 & server=$!
 wait_until '[ -S "$scratch/display-loss" ]'
 WAYLAND_DISPLAY=display-loss WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland "$program" 2>"$scratch/log" &
 pid=$!

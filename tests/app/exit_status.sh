@@ -1,7 +1,6 @@
 #!/bin/sh
-# The program as a process: start-up failures told in at most three lines, in the user's
-# language (English unless the caller sets another); quit signals ending
-# it with status 0 from the first moment; without Korean fonts, one line naming fonts-nanum.
+# The program as a process: start-up failures told in at most three lines in the user's language;
+# quit signals end it with status 0 from the first moment; no Korean font: one line on it.
 set -u
 program=$1
 fonts_without_hangul=$2
@@ -35,17 +34,14 @@ for signal in TERM INT HUP; do
   pid=$! tries=0
   until mask=$(sed -n 's/^SigCgt:\s*//p' "/proc/$pid/status") && [ $((0x$mask >> 14 & 1)) = 1 ] ||
     [ $((tries += 1)) -gt 200 ]; do sleep 0.05; done
-  sleep 0.2
-  kill -s "$signal" "$pid"
+  sleep 0.2 && kill -s "$signal" "$pid"
   wait "$pid" || fail "SIG$signal: exit status $?"
   [ "$(grep -c fonts-nanum "$errors")" -eq 1 ] || fail "no one line naming fonts-nanum: $(cat "$errors")"
 
   # The same signal before the toolkit has even started: pending at exec (blocked, raised).
-  QT_QPA_PLATFORM=offscreen timeout 30 perl -MPOSIX -e '
-    my $signal = POSIX->can("SIG" . shift)->();
-    sigprocmask(SIG_BLOCK, POSIX::SigSet->new($signal));
-    kill $signal, $$;
-    exec @ARGV or exit 127;' "$signal" "$program" 2>/dev/null ||
+  QT_QPA_PLATFORM=offscreen timeout 30 perl -MPOSIX -e 'my $s = POSIX->can("SIG" . shift)->();
+    sigprocmask(SIG_BLOCK, POSIX::SigSet->new($s)); kill $s, $$; exec @ARGV or exit 127;' \
+    "$signal" "$program" 2>/dev/null ||
     fail "SIG$signal before start-up: exit status $?"
 done
 

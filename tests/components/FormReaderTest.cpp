@@ -40,21 +40,18 @@ namespace {
 // The minimal description of TTestForm, with Key of component Index (-1: the form) set to Value;
 // without a Key, component Index is left out.
 QByteArray With(int Index, const char* Key, const QJsonValue& Value) {
+  QJsonObject Parts[7] = {{{"Name", "TestForm"}, {"Class", "TTestForm"}}};
+  const QString Names[] = {"Label1", "Label2", "Memo1", "Edit1", "Button1", "Timer1"};
+  for (int I = 1; I < 7; ++I)
+    Parts[I] = {{"Name", Names[I - 1]}, {"Class", "T" + Names[I - 1].chopped(1)}};
+  if (Key)
+    Parts[Index + 1][Key] = Value;
   QJsonArray Components;
-  for (const char* Name : {"Label1", "Label2", "Memo1", "Edit1", "Button1", "Timer1"})
-    Components.append(QJsonObject{{"Name", Name}, {"Class", "T" + QString(Name).chopped(1)}});
-  QJsonObject Form{{"Name", "TestForm"}, {"Class", "TTestForm"}};
-  if (Index < 0 && Key) {
-    Form[Key] = Value;
-  } else if (Key) {
-    QJsonObject Component = Components[Index].toObject();
-    Component[Key] = Value;
-    Components[Index] = Component;
-  } else if (Index >= 0) {
-    Components.removeAt(Index);
-  }
-  Form["Components"] = Components;
-  return QJsonDocument(Form).toJson();
+  for (int I = 1; I < 7; ++I)
+    if (Key || I != Index + 1)
+      Components.append(Parts[I]);
+  Parts[0]["Components"] = Components;
+  return QJsonDocument(Parts[0]).toJson();
 }
 
 struct Bad {

@@ -6,17 +6,15 @@
 // Hangul by its last syllable; numbers as read aloud (영 일 이 삼 사 오 육 칠 팔 구, 십 백 천 만
 // 억 조 경 해, after a point digit by digit); Latin letters by their names, a word by its ending.
 TEST(KoreanParticles, TopicByTheSoundOfTheValue) {
-  for (const char* Value : {"삼",         "3번",       "힣",    "0",     "1",
-                            "3",          "6",         "7",     "8",     "-1",
-                            "2147483648", "10",        "200",   "3000",  "40000",
-                            "1000000",    "100000000", "1.0",   "00",    "10000000000000000",
-                            "\uFF13",     "m",         "N",     "HTML",  "XR",
-                            "team",       "line",      "email", "table", "string"})
-    EXPECT_EQ(ArgWithParticles("%1은(는)", {Value}), QString(Value) + "은") << Value;
-  for (const char* Value :
-       {"사과", "가", "2", "4", "5", "9", "12", "99999999999", "3.5", "1000000000000",
-        "100000000000000000000", "abc", "a", "OK", "HTML5x", "test", "hello", "four"})
-    EXPECT_EQ(ArgWithParticles("%1은(는)", {Value}), QString(Value) + "는") << Value;
+  const QString Topic[] = {
+      "삼 3번 힣 0 1 3 6 7 8 -1 2147483648 10 200 3000 40000 1000000 100000000 1.0 00 "
+      "10000000000000000 \uFF13 m N HTML XR team line email table string",
+      "사과 가 2 4 5 9 12 99999999999 3.5 1000000000000 100000000000000000000 abc a OK HTML5x "
+      "test hello four"};
+  for (const bool Vowel : {false, true})
+    for (const QString& Value : Topic[Vowel].split(' '))
+      EXPECT_EQ(ArgWithParticles("%1은(는)", {Value}), Value + (Vowel ? "는" : "은"))
+          << Value.toStdString();
 }
 
 TEST(KoreanParticles, EveryFormAndTheRieulBeforeRo) {

@@ -11,7 +11,6 @@
 const char* const Utf8Locale = std::setlocale(LC_CTYPE, "C.UTF-8"); // for mbrtoc32
 const char* const Signs[] = {"", "+", "\uFF0B", "-", "\uFF0D"};     // the last two negate
 const char* const Spaces[] = {"", " ", "\t", "\n", "\v", "\f", "\r", "\u00A0", "\u3000"};
-const char* const FullWidth[] = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 
 static void Check(bool Holds, const std::string& Text, const char* What = "misread") {
   if (!Holds)
@@ -52,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     const std::int64_t M = K < 9 ? Magnitude : Magnitude + (Magnitude + 1) * 2147483648;
     std::string Text = Spaces[Form] + std::string(Signs[Form % 5]);
     for (const char D : std::string(Choice % 4, '0') + std::to_string(M))
-      Text += Form % 3 == 1 || (Form % 3 == 2 && D % 2) ? FullWidth[D - '0'] : std::string{D};
+      Text += Form % 3 == 1 || (Form % 3 == 2 && D % 2) ? "\xEF\xBC" + std::string{char(D + 0x60)}
+                                                        : std::string{D};
     Text += Spaces[(Form + Choice) % 9];
     const std::int64_t Want = Form % 5 < 3 ? M : -M;
     Check(Read(Text) == (Want >= INT32_MIN && Want <= INT32_MAX ? Want : INT64_MIN), Text);

@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
-// Walks the whole quiz as the window does. At each entry the question carries its own number
-// ("1." to "20.", the text straight after it; the closing entry has none), each caption is the
-// choice's number, a colon and its text (which has no number of its own), exactly the entry's key
-// (a choice number) is right, judging never moves, and one right answer moves on. After the last
-// entry the quiz is finished, and nothing reads the bank any more.
+// Walks the whole quiz as the window does: each entry's texts and numbers, only its key right,
+// judging never moving, one right answer moving on; after the last, nothing reads the bank.
 TEST(QuizProgress, EachEntryShowsItsTextsTakesOnlyItsKeyAndMovesOnAfterOneRightAnswer) {
   for (int Entry = 0; Entry < QuestionCount; ++Entry) {
     SCOPED_TRACE("entry " + std::to_string(Entry));

@@ -28,10 +28,8 @@ for catalogue in "$@"; do
     my $bad = 0;
     while (m{<source>(.*?)</source>.*?<translation>(.*?)</translation>}gs) {
       my ($source, $translation) = ($1, $2);
-      my %have = map { $_ => 1 } $translation =~ /%\d/g;
-      for my $marker ($source =~ /%\d/g) {
-        next if $have{$marker};
-        print "FAIL: $ARGV: $marker missing in the translation of: $source\n";
+      for (grep { index($translation, $_) < 0 } $source =~ /%\d/g) {
+        print "FAIL: $ARGV: $_ missing in the translation of: $source\n";
         $bad = 1;
       }
     }

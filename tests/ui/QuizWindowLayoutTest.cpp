@@ -1,31 +1,16 @@
 // What the quiz window looks like, in whichever Korean face it gets: nothing overlaps or is cut
 // off at any entry. CTest runs these under several locales and scale factors too.
 #include "FontFamilies.h"
-#include "QuizProgress.h"
-#include "TApplication.h"
-#include "TButton.h"
-#include "TEdit.h"
-#include "TLabel.h"
-#include "TMemo.h"
-#include "Unit1.h"
+#include "QuizWindowFixture.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QTest>
 #include <QTextBlock>
-#include <gtest/gtest.h>
 
 namespace {
 
-class QuizWindowLayout : public ::testing::Test {
-protected:
-  void SetUp() override {
-    Application->CreateForm(Form1);
-    Form1->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
-  }
-};
+using QuizWindowLayout = QuizWindowFixture;
 
 void Show(int Entry) {
   CurrentQuestion = Entry;
