@@ -42,6 +42,7 @@ TEST(StrToInt, MessageQuotesTheTextCutAfterFortyCharactersWithControlsReplaced) 
   for (int I = 0; I < 40; ++I)
     Forty += "가";
   EXPECT_EQ(Outcome("abc"), "raises 'abc' is not a valid integer");
+  EXPECT_EQ(Outcome(" \u3000\t"), "raises '' is not a valid integer") << "spaces alone: nothing";
   EXPECT_EQ(Outcome(Forty), "raises '" + Forty + "' is not a valid integer");
   EXPECT_EQ(Outcome(Forty + "x"), "raises '" + Forty + "\u2026' is not a valid integer");
   // Control characters, a byte that starts nothing, a lone surrogate and a code past U+10FFFF.

@@ -10,8 +10,9 @@
 #include <gtest/gtest.h>
 
 // Answers the modal message boxes the code under test opens, as a user would: records each box's
-// text (marked if read as rich text), then presses OK once Ready (if given) returns true; events
-// and ticks go on behind the box meanwhile. A box up for ten seconds fails the test and is closed.
+// text (marked if it shows as an error or reads as rich text), then presses OK once Ready (if
+// given) returns true; events and ticks go on behind the box meanwhile. A box up for ten seconds
+// fails the test and is closed.
 class MessageBoxWatcher : public QObject {
 public:
   explicit MessageBoxWatcher(std::function<bool(QMessageBox&)> Ready = {})
@@ -23,7 +24,8 @@ public:
       if (Box != Current_) {
         Current_ = Box;
         Up_.start();
-        Texts_ << (Box->textFormat() == Qt::PlainText ? "" : "(as rich text) ") + Box->text();
+        Texts_ << QString(Box->icon() == QMessageBox::Critical ? "(error) " : "") +
+                      (Box->textFormat() == Qt::PlainText ? "" : "(as rich text) ") + Box->text();
       }
       const bool TooLong = Up_.elapsed() > 10000;
       if (TooLong)

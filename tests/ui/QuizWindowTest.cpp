@@ -65,6 +65,8 @@ TEST_F(QuizWindow,
                                         : QString(" %1x%2").arg(C->GetWidth()).arg(C->GetHeight()));
   EXPECT_EQ(Bounds, " 192,125 651x508 72,336 25x33 24,64 569x121 136,336 75x25 35,338 24,32 "
                     "64,264 176,264 296,264 416,264");
+  EXPECT_EQ(Form1->frameGeometry().size(), QSize(Form1->GetWidth(), Form1->GetHeight()))
+      << "the size on screen is not the designed one, frame included";
   EXPECT_EQ(QStringList(
                 {Shown(Form1), Shown(Form1->Label1), Shown(Form1->Label2), Shown(Form1->Button1)}),
             QStringList({"역사 문제들!!!", "답은       번", "문제:", "확 인"}));
@@ -81,10 +83,12 @@ TEST_F(QuizWindow,
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
 
-  // The memo is not rewritten by ticks that change nothing, takes typing, and gets the question
-  // back at the next tick.
-  int Changes = 0;
-  QObject::connect(Form1->Memo1->document(), &QTextDocument::contentsChanged, [&] { ++Changes; });
+  // Ticks that change nothing neither rewrite the memo nor tell a screen reader of a change. The
+  // memo takes typing, and gets the question back at the next tick.
+  static int Changes = 0;
+  QObject::connect(Form1->Memo1->document(), &QTextDocument::contentsChanged, [] { ++Changes; });
+  QAccessible::setActive(true);
+  QAccessible::installUpdateHandler([](QAccessibleEvent*) { ++Changes; });
   QTest::qWait(3 * TTimer::MinimumPeriod);
   EXPECT_EQ(Changes, 0) << "rewritten by ticks that changed nothing";
   QTest::keyClicks(Form1->Memo1, "xyz");
@@ -117,7 +121,7 @@ TEST_F(QuizWindow, EachAnswerGetsItsVerdictOverTheQuestionAnsweredAndOnlyACorrec
     EXPECT_EQ(Form1->focusWidget(), Form1->Edit1) << "not ready for the next try";
     EXPECT_EQ(Description(Form1->Edit1), ToListenTo());
   }
-  const QString NoNumber = "'%1' is not a valid integer";
+  const QString NoNumber = "(error) '%1' is not a valid integer";
   EXPECT_EQ(Watcher.Texts(),
             QStringList({"incorrect!", "incorrect!", "incorrect!", "incorrect!", NoNumber.arg(""),
                          NoNumber.arg("abc"), NoNumber.arg("2147483648"), NoNumber.arg("<b>3</b>"),
@@ -173,12 +177,12 @@ TEST_F(QuizWindowLanguage, WordsAroundTheQuizSpeakTheUsersLanguageAndItsOwnStayA
   // The reports for the first four, the boxes' OK, the first entry of the context menu.
   QStringList Expected;
   for (const QString& Text : Typed.mid(0, 4))
-    Expected << QString("'%1' is not a valid integer").arg(Text);
+    Expected << QString("(error) '%1' is not a valid integer").arg(Text);
   Expected << "OK" << (Language == "de" ? "&Rückgängig" : "&Undo");
   if (Language == "ko")
-    Expected = QString("'abc'는 올바른 정수가 아닙니다|'3번'은 올바른 정수가 아닙니다|빈 값은 "
-                       "올바른 정수가 아닙니다|'2147483648'은 올바른 정수가 아닙니다|확인|"
-                       "실행 취소(&U)")
+    Expected = QString("(error) 'abc'는 올바른 정수가 아닙니다|(error) '3번'은 올바른 정수가 "
+                       "아닙니다|(error) 빈 값은 올바른 정수가 아닙니다|(error) '2147483648'은 "
+                       "올바른 정수가 아닙니다|확인|실행 취소(&U)")
                    .split('|');
   ASSERT_TRUE(Language == "ko" || Language == "en" || Language == "de") << "no texts for it";
 
