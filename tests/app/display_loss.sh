@@ -4,28 +4,22 @@
 # (Xvfb) and Wayland (weston). Its window is the one the desktop entry promises: X11 class
 # StartupWMClass, title beginning with Name[ko], the entry's id as app id. Skipped (77) without.
 set -u
-program=$1
-entry=$2
+program=$1 entry=$2
 app_id=$(basename "$entry" .desktop)
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 name=$(sed -n 's/^Name\[ko\]=//p' "$entry")
-for tool in Xvfb xdotool weston; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v weston >/dev/null ||
+  { echo "SKIP: needs Xvfb, xdotool and weston"; exit 77; }
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
-scratch=$(mktemp -d)
-server=""
+scratch=$(mktemp -d) server=""
 trap 'kill -KILL $server 2>/dev/null; rm -rf "$scratch"' EXIT
 export XDG_RUNTIME_DIR="$scratch" QT_QPA_PLATFORM=
-# xdotool finds the Korean title only in a UTF-8 locale that exists. Ending this way, the program
-# leaves its windows to the system on purpose: no leak for a sanitizer build to report.
+# xdotool finds a Korean title only in a UTF-8 locale. Windows left to the system are no leak.
 export LC_ALL=C.UTF-8 LANGUAGE= ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 # wait_until CONDITION: for a minute at most (a loaded machine may take that long).
-wait_until() {
-  tries=0 && until eval "$1" || [ $((tries += 1)) -gt 600 ]; do sleep 0.1; done
-}
+wait_until() { tries=0 && until eval "$1" || [ $((tries += 1)) -gt 600 ]; do sleep 0.1; done; }
 # ends_cleanly NAME PID LOG [STATUS]: once the server is killed, the program ends with status 1
 # (or STATUS) and at most one line in LOG besides the protocol log's "[time stamp] ..." lines; a
 # line said twice counts once (Qt's Wayland plugin may say it from two threads at once).

@@ -2,8 +2,7 @@
 # The program as a process: start-up failures told in at most three lines in the user's language;
 # quit signals end it with status 0 from the first moment; no Korean font: one line on it.
 set -u
-program=$1
-fonts_without_hangul=$2
+program=$1 fonts_without_hangul=$2
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 

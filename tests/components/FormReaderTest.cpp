@@ -16,7 +16,6 @@ TEST(FormReader, BuildsEveryComponentWithItsPropertiesAndBindings) {
   ReadForm(Form);
   EXPECT_EQ(Form.GetText(), "시험 창");
   EXPECT_EQ(Form.size(), QSize(400, 300)); // no window manager, so no frame to take off
-  EXPECT_EQ(Form.Edit1->parentWidget(), &Form);
   EXPECT_EQ(Form.Label2->geometry().topLeft(), QPoint(100, 10));
   EXPECT_EQ(Form.Edit1->GetText(), "7");
   EXPECT_EQ(Form.Memo1->document()->blockCount(), 2) << "each of Lines a line of its own";

@@ -1,6 +1,5 @@
-// Runs a GUI test binary on Qt's offscreen platform (no display needed) with the application
-// object started, as the program starts it; in English whatever the caller's locale, unless the
-// run sets a locale of its own (QUIZ_OWN_LOCALE).
+// Runs a GUI test binary on Qt's offscreen platform with the application object started, as the
+// program starts it; in English whatever the caller's locale, unless QUIZ_OWN_LOCALE is set.
 #include "TApplication.h"
 
 #include <cstdlib>

@@ -28,8 +28,7 @@ public:
                       (Box->textFormat() == Qt::PlainText ? "" : "(as rich text) ") + Box->text();
       }
       const bool TooLong = Up_.elapsed() > 10000;
-      if (TooLong)
-        ADD_FAILURE() << "a box stayed up: " << Box->text().toStdString();
+      EXPECT_FALSE(TooLong) << "a box stayed up: " << Box->text().toStdString();
       if (TooLong || !Ready_ || Ready_(*Box)) {
         Current_ = nullptr;
         Box->button(QMessageBox::Ok)->click();
