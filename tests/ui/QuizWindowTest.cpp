@@ -141,8 +141,10 @@ TEST_F(QuizWindow, AFullRunEndsWithTheWindowClosedAndAnswersAfterTheEndShowNothi
     SinceAdvance.start();
   });
   Player.start(1);
-  QTimer::singleShot(30000, Form1, [] { Form1->Close(); }); // a run that is stuck ends, and fails
+  bool Stuck = false; // a run that is stuck ends, and fails
+  QTimer::singleShot(30000, Form1, [&] { Stuck = true, Form1->Close(); });
   Application->Run();
+  EXPECT_FALSE(Stuck) << "the window stayed open";
   EXPECT_TRUE(IsFinished());
   EXPECT_FALSE(Form1->isVisible());
   EXPECT_EQ(Watcher.Texts().count("correct!"), QuestionCount);
