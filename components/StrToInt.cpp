@@ -3,6 +3,7 @@
 #include "EConvertError.h"
 #include "TextTranslation.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -98,10 +99,7 @@ AnsiString Quote(const std::vector<char32_t>& Chars) {
 // message stands on its own, so that a translation can say it in words where a quoted nothing
 // would read oddly.
 [[noreturn]] void Reject(const std::vector<char32_t>& Chars) {
-  bool Blank = true;
-  for (const char32_t C : Chars)
-    Blank = Blank && IsSpace(C);
-  if (Blank)
+  if (std::all_of(Chars.begin(), Chars.end(), IsSpace))
     throw EConvertError(TranslateText(
         "StrToInt", QT_TRANSLATE_NOOP("StrToInt", "'' is not a valid integer"), AnsiString()));
   throw EConvertError(TranslateText(
