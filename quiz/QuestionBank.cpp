@@ -2,7 +2,7 @@
 
 // Texts are used exactly as written: spacing inside choices is part of the text.
 
-const std::array<AnsiString, QuestionCount> Questions = {{
+const std::array<std::string, QuestionCount> Questions = {{
     "1.후고구려는 누가 세웠나요?",    // 0: who founded Later Goguryeo
     "2.고려의 첫 국왕은 누구였나요?", // 1: who was Goryeo's first king
     "3.왕건이 전투 중 위기에 처했을 때, 누가 왕건으로 변장하였나요?", // 2: who disguised himself as
@@ -30,7 +30,7 @@ const std::array<AnsiString, QuestionCount> Questions = {{
     "축하합니다!!",                                // 20: congratulations
 }};
 
-const std::array<std::array<AnsiString, ChoiceCount>, QuestionCount> Choices = {{
+const std::array<std::array<std::string, ChoiceCount>, QuestionCount> Choices = {{
     {{"견훤", "궁예", "왕건", "금강"}},
     {{"왕건", "궁예", "태종", "정조"}},
     {{"신승겸", "신숭겸", "신송겸", "신상겸"}},

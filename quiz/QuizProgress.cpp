@@ -14,18 +14,18 @@ bool IsFinished() {
   return CurrentQuestion == QuestionCount;
 }
 
-AnsiString CurrentQuestionText() {
-  return IsBankEntry(CurrentQuestion) ? Questions[CurrentQuestion] : AnsiString();
+std::string CurrentQuestionText() {
+  return IsBankEntry(CurrentQuestion) ? Questions[CurrentQuestion] : std::string();
 }
 
-AnsiString ChoiceText(int ChoiceNumber) {
+std::string ChoiceText(int ChoiceNumber) {
   if (!IsBankEntry(CurrentQuestion) || ChoiceNumber < 1 || ChoiceNumber > ChoiceCount)
-    return AnsiString();
+    return std::string();
   return Choices[CurrentQuestion][ChoiceNumber - 1];
 }
 
-AnsiString ChoiceCaption(int ChoiceNumber) {
-  const AnsiString Text = ChoiceText(ChoiceNumber);
+std::string ChoiceCaption(int ChoiceNumber) {
+  const std::string Text = ChoiceText(ChoiceNumber);
   return Text.empty() ? Text : std::to_string(ChoiceNumber) + ":" + Text;
 }
 
@@ -33,7 +33,7 @@ bool CheckAnswer(std::int32_t Value) {
   return IsBankEntry(CurrentQuestion) && Value == AnswerKeys[CurrentQuestion];
 }
 
-AnsiString VerdictText(bool Correct) {
+std::string VerdictText(bool Correct) {
   return Correct ? "correct!" : "incorrect!";
 }
 

@@ -16,14 +16,14 @@
 extern std::int32_t CurrentQuestion;
 
 bool IsFinished();
-AnsiString CurrentQuestionText();
+std::string CurrentQuestionText();
 // "1:" to "4:" followed directly by that choice's text; empty for a number outside 1 to 4.
-AnsiString ChoiceCaption(int ChoiceNumber);
+std::string ChoiceCaption(int ChoiceNumber);
 // That choice's text alone, without its number; empty for a number outside 1 to 4.
-AnsiString ChoiceText(int ChoiceNumber);
+std::string ChoiceText(int ChoiceNumber);
 // True when Value is the key of the entry that is up. No range check: 0, 5 or -3 are just wrong.
 bool CheckAnswer(std::int32_t Value);
 // "correct!" or "incorrect!".
-AnsiString VerdictText(bool Correct);
+std::string VerdictText(bool Correct);
 // Moves on to the next entry; does nothing once finished.
 void Advance();

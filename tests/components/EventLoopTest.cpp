@@ -11,13 +11,15 @@
 
 namespace {
 
-// Each test runs in a process of its own, so the form created here is the main form.
+// Each test has a main form of its own, gone with its timer when the test ends.
 class EventLoop : public ::testing::Test {
 protected:
   void SetUp() override {
     Application->CreateForm(Form);
+    ASSERT_EQ(Application->MainForm(), Form);
     Form->show();
   }
+  void TearDown() override { delete Form; }
   void Click() { QTest::mouseClick(Form->Button1, Qt::LeftButton); }
 
   TTestForm* Form = nullptr;
@@ -100,4 +102,19 @@ TEST_F(EventLoop, RunReturnsOnceTheMainFormHasClosedEvenUnderABox) {
   QTimer::singleShot(0, Form, [this] { Click(); });
   Application->Run();
   EXPECT_FALSE(Form->isVisible());
+}
+
+TEST_F(EventLoop, AHandlerMayDropItsOwnBindingWhileItRuns) {
+  const std::string Word(100, 'x'); // held by the handler, on the heap
+  std::string Seen;
+  int Calls = 0;
+  Form->Button1->SetOnClick([&, Word](TObject*) {
+    ++Calls;
+    Form->Button1->SetOnClick(nullptr); // the handler running is no longer bound
+    Seen = Word;                        // and still has what it holds
+  });
+  Click();
+  Click();
+  EXPECT_EQ(Calls, 1);
+  EXPECT_EQ(Seen, std::string(100, 'x'));
 }

@@ -1,41 +1,76 @@
 #include "QuizProgress.h"
 
+#include "ShortestRun.h"
+
 #include <climits>
 #include <gtest/gtest.h>
 #include <string>
 
-// Walks the whole quiz as the window does: each entry's texts and numbers, only its key right,
-// judging never moving, one right answer moving on; after the last, nothing reads the bank.
-TEST(QuizProgress, EachEntryShowsItsTextsTakesOnlyItsKeyAndMovesOnAfterOneRightAnswer) {
-  // What choice Value shows and whether it is right, for a value that should be none.
-  const auto Shows = [](int Value) {
-    return ChoiceCaption(Value) + ChoiceText(Value) + (CheckAnswer(Value) ? "right" : "");
-  };
-  for (int Entry = 0; Entry < QuestionCount; ++Entry) {
-    SCOPED_TRACE("entry " + std::to_string(Entry));
-    ASSERT_EQ(CurrentQuestion, Entry);
-    ASSERT_FALSE(IsFinished());
-    const AnsiString Question = CurrentQuestionText();
-    const std::string Number = Entry < QuestionCount - 1 ? std::to_string(Entry + 1) + "." : "";
-    EXPECT_EQ(Question, Questions[Entry]);
-    EXPECT_EQ(Question.rfind(Number, 0), 0u);
-    EXPECT_NE(Question.substr(Number.size(), 1), " ");
-    EXPECT_TRUE(AnswerKeys[Entry] >= 1 && AnswerKeys[Entry] <= ChoiceCount);
-    for (int Choice = 1; Choice <= ChoiceCount; ++Choice) {
-      const AnsiString& Text = Choices[Entry][Choice - 1];
-      EXPECT_EQ(ChoiceCaption(Choice), std::to_string(Choice) + ":" + Text);
-      EXPECT_EQ(ChoiceText(Choice), Text);
-      EXPECT_TRUE(!Text.empty() && Text.find(':') == std::string::npos) << Text;
-      EXPECT_EQ(CheckAnswer(Choice), Choice == AnswerKeys[Entry]) << "choice " << Choice;
-    }
-    for (int Outside : {0, 5, -1, 259, INT_MAX, INT_MIN})
-      EXPECT_EQ(Shows(Outside), "") << Outside;
-    Advance();
+namespace {
+
+// Every test starts at the first question and leaves the quiz there.
+class QuizProgress : public ::testing::Test {
+protected:
+  void SetUp() override { CurrentQuestion = 0; }
+  void TearDown() override { CurrentQuestion = 0; }
+
+  static std::string Captions() {
+    std::string All;
+    for (int Choice = 1; Choice <= ChoiceCount; ++Choice)
+      All += ChoiceCaption(Choice) + " ";
+    return All;
   }
+};
+
+} // namespace
+
+TEST_F(QuizProgress, StartsAtTheFirstQuestionWithItsChoicesNumbered) {
+  EXPECT_FALSE(IsFinished());
+  EXPECT_EQ(CurrentQuestionText(), "1.후고구려는 누가 세웠나요?");
+  EXPECT_EQ(Captions(), "1:견훤 2:궁예 3:왕건 4:금강 ");
+  EXPECT_EQ(ChoiceText(2), "궁예");
+}
+
+TEST_F(QuizProgress, OnlyTheKeyIsCorrectAndJudgingNeverMovesOn) {
+  EXPECT_TRUE(CheckAnswer(3));
+  for (int Wrong : {2, 1, 4, 0, 5, -3, 259, INT_MAX, INT_MIN})
+    EXPECT_FALSE(CheckAnswer(Wrong)) << Wrong;
+  EXPECT_EQ(CurrentQuestion, 0);
+  EXPECT_EQ(VerdictText(true), "correct!");
+  EXPECT_EQ(VerdictText(false), "incorrect!");
+}
+
+TEST_F(QuizProgress, ChoiceNumbersOutsideOneToFourShowNothing) {
+  for (int Outside : {0, 5, -1, INT_MAX, INT_MIN})
+    EXPECT_EQ(ChoiceCaption(Outside) + ChoiceText(Outside), "") << Outside;
+}
+
+TEST_F(QuizProgress, EachCorrectAnswerMovesOnOneQuestionShowingItsNumber) {
+  for (int Entry = 0; Entry < QuestionCount - 1; ++Entry) {
+    const std::string Number = std::to_string(Entry + 1) + ".";
+    EXPECT_EQ(CurrentQuestionText().rfind(Number, 0), 0u) << "question " << Number;
+    ASSERT_TRUE(CheckAnswer(ShortestRun[Entry])) << "question " << Number;
+    Advance();
+    EXPECT_EQ(CurrentQuestion, Entry + 1);
+  }
+}
+
+TEST_F(QuizProgress, TheClosingEntryCongratulatesAndOneFinishesTheQuiz) {
+  CurrentQuestion = QuestionCount - 1;
+  EXPECT_EQ(CurrentQuestionText(), "축하합니다!!");
+  EXPECT_EQ(Captions(), "1:축하 2:합 3:니 4:다! ");
+  EXPECT_FALSE(CheckAnswer(2));
+  EXPECT_FALSE(IsFinished());
+  ASSERT_TRUE(CheckAnswer(1));
+  Advance();
   EXPECT_TRUE(IsFinished());
+}
+
+TEST_F(QuizProgress, OnceFinishedNothingIsShownJudgedOrAdvanced) {
+  CurrentQuestion = QuestionCount;
   Advance();
   EXPECT_EQ(CurrentQuestion, QuestionCount);
-  EXPECT_EQ(CurrentQuestionText(), "");
+  EXPECT_EQ(CurrentQuestionText() + Captions(), "    ");
   for (int Value : {0, 1, 2, 3, 4})
-    EXPECT_EQ(Shows(Value), "") << Value;
+    EXPECT_FALSE(CheckAnswer(Value)) << Value;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The real quiz window: TForm1 built from its real description, shown and active on the offscreen
-// platform. Each test runs in a process of its own, so it starts at the first entry.
+// platform, at the first entry. Each test gets a window of its own and leaves no window, timer or
+// quiz state behind, so the tests run in any order in one process.
 #include "QuizProgress.h"
 #include "TApplication.h"
 #include "TButton.h"
@@ -16,9 +17,15 @@
 class QuizWindowFixture : public ::testing::Test {
 protected:
   void SetUp() override {
+    CurrentQuestion = 0;
     Application->CreateForm(Form1);
     Form1->show();
     Form1->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+  }
+  void TearDown() override {
+    delete Form1;
+    Form1 = nullptr;
+    CurrentQuestion = 0;
   }
 };

@@ -21,6 +21,7 @@
 // text it paints (see MemoPaintTrace).
 class TMemo : public QPlainTextEdit, public TControl {
   Q_OBJECT
+  Q_CLASSINFO("Published", "true")
   T_CONTROL_PROPERTIES
   Q_PROPERTY(AnsiString Text READ GetText WRITE SetText)
   Q_PROPERTY(QStringList Lines READ GetLines WRITE SetLines)

@@ -1,5 +1,6 @@
 #include "StrToInt.h"
 
+#include "Digits.h"
 #include "EConvertError.h"
 #include "TextTranslation.h"
 
@@ -74,15 +75,6 @@ bool IsSpace(char32_t C) {
 
 bool IsControl(char32_t C) {
   return C < 0x20 || (C >= 0x7F && C < 0xA0);
-}
-
-// 0 to 9 for an ASCII or full-width digit, -1 otherwise.
-int DigitValue(char32_t C) {
-  if (C >= '0' && C <= '9')
-    return static_cast<int>(C - '0');
-  if (C >= 0xFF10 && C <= 0xFF19)
-    return static_cast<int>(C - 0xFF10);
-  return -1;
 }
 
 // The text as the error message shows it: short, printable, valid UTF-8.

@@ -12,6 +12,7 @@
 // A description may set: the control properties (TControl.h), Caption, TabOrder and OnClick.
 class TButton : public QPushButton, public TControl {
   Q_OBJECT
+  Q_CLASSINFO("Published", "true")
   T_CONTROL_PROPERTIES
   Q_PROPERTY(AnsiString Caption READ GetText WRITE SetText)
   Q_PROPERTY(int TabOrder READ GetTabOrder WRITE SetTabOrder)

@@ -5,10 +5,21 @@
 #include <QApplication>
 #include <QMessageBox>
 
+namespace {
+
+QWidget* FirstFormShowing() {
+  for (QWidget* Window : QApplication::topLevelWidgets())
+    if (qobject_cast<TCustomForm*>(Window) && Window->isVisible())
+      return Window;
+  return nullptr;
+}
+
+} // namespace
+
 void RunMessageBox(MessageKind Kind, const AnsiString& Text, QWidget* Fallback) {
   QWidget* Parent = QApplication::activeWindow();
   if (!Parent)
-    Parent = Fallback;
+    Parent = Fallback ? Fallback : FirstFormShowing();
   QMessageBox Box(Kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
                   QApplication::applicationDisplayName(), QString::fromStdString(Text),
                   QMessageBox::Ok, Parent);

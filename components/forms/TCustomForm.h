@@ -19,6 +19,7 @@
 // form's components under Components (see FormReader).
 class TCustomForm : public QWidget, public TControl {
   Q_OBJECT
+  Q_CLASSINFO("Published", "true")
   T_CONTROL_PROPERTIES
   Q_PROPERTY(AnsiString Caption READ GetText WRITE SetText)
   Q_PROPERTY(bool OldCreateOrder MEMBER OldCreateOrder_)

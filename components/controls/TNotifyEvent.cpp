@@ -1,13 +1,20 @@
 #include "TNotifyEvent.h"
 
 #include "Exception.h"
-#include "TApplication.h"
+
+#include <cstdio>
 
 namespace {
 
+void ReportOnStandardError(const Exception& E) {
+  std::fprintf(stderr, "%s\n", E.what());
+}
+
+TEventExceptionReport CurrentReport = ReportOnStandardError;
+
 void Report(const Exception& E) noexcept {
   try {
-    Application->ShowException(E);
+    CurrentReport(E);
   } catch (...) {
     // Reporting failed too (out of memory); dropping the report beats unwinding through Qt.
   }
@@ -15,7 +22,11 @@ void Report(const Exception& E) noexcept {
 
 } // namespace
 
-void CallEvent(const TNotifyEvent& Event, TObject* Sender) {
+void SetEventExceptionReport(TEventExceptionReport Report) {
+  CurrentReport = Report ? Report : ReportOnStandardError;
+}
+
+void CallEvent(TNotifyEvent Event, TObject* Sender) {
   if (!Event)
     return;
   try {

@@ -5,12 +5,13 @@
 #include "QuitSignals.h"
 #include "StartupFailure.h"
 #include "StderrCapture.h"
-#include "TCustomForm.h"
+#include "TNotifyEvent.h"
 #include "Translations.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -92,7 +93,10 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Finalize() {
+  SetEventExceptionReport(nullptr);
   MainForm_ = nullptr;
+  for (const QPointer<TCustomForm>& Form : Forms_)
+    delete Form.data();
   Forms_.clear();
   Toolkit_.reset();
   StartupTranslations = nullptr;
@@ -106,8 +110,6 @@ void TApplication::FinalizeAtExit() {
 void TApplication::FinalizeAtProcessEnd() {
   if (Dispatching_ > 0) {
     MainForm_ = nullptr;
-    for (auto& Form : Forms_)
-      static_cast<void>(Form.release());
     Forms_.clear();
     static_cast<void>(Translations_.release());
     static_cast<void>(Toolkit_.release());
@@ -157,6 +159,7 @@ void TApplication::Initialize() {
     FinalizeBeforeStatics();
   }
   Translations_->Install();
+  SetEventExceptionReport([](const Exception& E) { Application->ShowException(E); });
   QApplication::setQuitOnLastWindowClosed(false);
   WatchQuitSignals([this] {
     if (MainForm_ && MainForm_->isVisible())
@@ -170,11 +173,15 @@ void TApplication::Initialize() {
 }
 
 void TApplication::AddForm(std::unique_ptr<TCustomForm> Form) {
+  TCustomForm* Owned = Form.release();
   if (!MainForm_) {
-    MainForm_ = Form.get();
-    QObject::connect(MainForm_, &TCustomForm::Closed, [this] { Terminate(); });
+    MainForm_ = Owned;
+    QObject::connect(Owned, &TCustomForm::Closed, Owned, [this] { Terminate(); });
   }
-  Forms_.push_back(std::move(Form));
+  Forms_.erase(std::remove_if(Forms_.begin(), Forms_.end(),
+                              [](const QPointer<TCustomForm>& F) { return F.isNull(); }),
+               Forms_.end());
+  Forms_.emplace_back(Owned);
 }
 
 void TApplication::Run() {

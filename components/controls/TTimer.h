@@ -17,6 +17,7 @@
 // A description may set: Interval, Enabled and OnTimer.
 class TTimer : public QObject {
   Q_OBJECT
+  Q_CLASSINFO("Published", "true")
   Q_PROPERTY(uint Interval READ GetInterval WRITE SetInterval)
   Q_PROPERTY(bool Enabled READ GetEnabled WRITE SetEnabled)
   Q_PROPERTY(TNotifyEvent OnTimer READ GetOnTimer WRITE SetOnTimer)

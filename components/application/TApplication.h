@@ -1,13 +1,14 @@
 #pragma once
 
 #include "FormReader.h"
+#include "TCustomForm.h"
 
+#include <QPointer>
 #include <memory>
 #include <vector>
 
 class Exception;
 class QApplication;
-class TCustomForm;
 class Translations;
 
 // The application object: starts the toolkit, owns the windows and runs the event loop.
@@ -16,7 +17,11 @@ class Translations;
 // in the executable under its class name in capitals (TForm1 -> "TFORM1"), binding components
 // and handlers by name, and the first window created becomes the main form; Run shows it and
 // dispatches events until it closes. Handlers are called through CallEvent, which reports
-// anything they throw with ShowException.
+// anything they throw with ShowException once Initialize has run.
+//
+// The application owns its windows. One may still be deleted before the end (a test does, to
+// start the next one afresh): the application then forgets it, and the next window created
+// becomes the main form if it was that one.
 class TApplication {
 public:
   TApplication();
@@ -46,7 +51,7 @@ public:
   // Ends Run (and any modal box that is up).
   void Terminate();
 
-  TCustomForm* MainForm() const { return MainForm_; }
+  TCustomForm* MainForm() const { return MainForm_.data(); }
 
   // Destroys the windows, then the toolkit. This happens by itself at exit, after Run or a
   // report outside it; a caller that keeps using the toolkit afterwards (a test runner) calls it
@@ -66,8 +71,8 @@ private:
 
   std::unique_ptr<Translations> Translations_;
   std::unique_ptr<QApplication> Toolkit_;
-  std::vector<std::unique_ptr<TCustomForm>> Forms_;
-  TCustomForm* MainForm_ = nullptr;
+  std::vector<QPointer<TCustomForm>> Forms_;
+  QPointer<TCustomForm> MainForm_;
   // How many of our event loops (Run, a report outside it) are running now.
   int Dispatching_ = 0;
 };

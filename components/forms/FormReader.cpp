@@ -27,12 +27,19 @@ QString Quoted(const QString& Text) {
   return QLatin1Char('\'') + Text + QLatin1Char('\'');
 }
 
-// Where Object's own published properties start: those of the component classes (named T...),
-// not those of the Qt classes underneath.
-int PublishedOffset(const QMetaObject* Meta) {
-  while (Meta->superClass() && Meta->className()[0] == 'T')
+// Whether a description may set property Index of Meta: only a property that a component class
+// declares itself under the mark Q_CLASSINFO("Published", "true"), not one of the Qt classes
+// underneath, nor a field of a form (whose class carries no mark).
+bool IsPublished(const QMetaObject* Meta, int Index) {
+  while (Meta && Index < Meta->propertyOffset())
     Meta = Meta->superClass();
-  return Meta->propertyCount();
+  if (!Meta || Index < 0)
+    return false;
+  for (int I = Meta->classInfoOffset(); I < Meta->classInfoCount(); ++I)
+    if (qstrcmp(Meta->classInfo(I).name(), "Published") == 0 &&
+        qstrcmp(Meta->classInfo(I).value(), "true") == 0)
+      return true;
+  return false;
 }
 
 class Reader {
@@ -170,8 +177,9 @@ private:
       SetProperty(Object, Where, Key, It.value());
     }
     // A group (the font) is written once with all its members, not once per member.
-    for (auto& [Property, Values] : Groups_)
-      Property.write(Object, Values);
+    for (const auto& [Property, Values] : Groups_)
+      if (!Property.write(Object, Values))
+        Fail(CannotSet(Where, QString::fromLatin1(Property.name())));
   }
 
   // Key is a published property of Object ("Caption"), or one member of a published group
@@ -182,10 +190,7 @@ private:
     const QString Member = Key.section(QLatin1Char('.'), 1);
     const QMetaObject* Meta = Object->metaObject();
     const int Index = Meta->indexOfProperty(Head.toUtf8().constData());
-    // The form's own properties are its fields: filled in by the components of their names.
-    const int End =
-        Object == &Form_ ? TCustomForm::staticMetaObject.propertyCount() : Meta->propertyCount();
-    if (Index < PublishedOffset(Meta) || Index >= End)
+    if (!IsPublished(Meta, Index))
       Fail(Unknown(Object, Where, Key));
     const QMetaProperty Property = Meta->property(Index);
     const bool IsGroup = Property.metaType().flags() & QMetaType::IsGadget;
@@ -194,7 +199,7 @@ private:
     if (!IsGroup) {
       const QVariant Converted = Convert(Object, Property, Where, Key, Value);
       if (Converted.isValid() && !Property.write(Object, Converted))
-        Fail(WrongType(Where, Key, QString::fromLatin1(Property.typeName())));
+        Fail(CannotSet(Where, Key));
       return;
     }
     const QMetaObject* Members = Property.metaType().metaObject();
@@ -208,7 +213,8 @@ private:
     if (Group == Groups_.end())
       Group = Groups_.insert(Group, {Property, Property.read(Object)});
     const QVariant Converted = Convert(Object, Inner, Where, Key, Value);
-    Inner.writeOnGadget(Group->second.data(), Converted);
+    if (!Inner.writeOnGadget(Group->second.data(), Converted))
+      Fail(CannotSet(Where, Key));
   }
 
   // Value as the property's own type. A reference to another component comes back invalid and
@@ -273,7 +279,8 @@ private:
       if (!Target || !Names_.contains(R.Name) || !Target->metaObject()->inherits(Class))
         Fail(QStringLiteral("%1: %2 names %3, which is no %4 of the form")
                  .arg(Source_, R.Where, Quoted(R.Name), QString::fromLatin1(Class->className())));
-      R.Property.write(R.Object, QVariant(R.Property.metaType(), &Target));
+      if (!R.Property.write(R.Object, QVariant(R.Property.metaType(), &Target)))
+        Fail(QStringLiteral("%1: %2 cannot be set").arg(Source_, R.Where));
     }
   }
 
@@ -296,6 +303,9 @@ private:
   QString Unknown(QObject* Object, const QString& Where, const QString& Key) const {
     return QStringLiteral("%1: %2 (%3) has no property %4")
         .arg(Source_, Where, QString::fromLatin1(Object->metaObject()->className()), Quoted(Key));
+  }
+  QString CannotSet(const QString& Where, const QString& Key) const {
+    return QStringLiteral("%1: %2.%3 cannot be set").arg(Source_, Where, Key);
   }
   QString WrongType(const QString& Where, const QString& Key, const QString& Expected) const {
     return QStringLiteral("%1: %2.%3 must be %4").arg(Source_, Where, Key, Expected);

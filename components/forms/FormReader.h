@@ -14,8 +14,10 @@ class TCustomForm;
 // The reader knows no component class. Components are created by class name from the registry
 // (ComponentClasses.h), in the order listed, as children of the form, and each is stored in the
 // form's property of the same name (a Q_PROPERTY of a matching pointer type). Every other key
-// sets the Q_PROPERTY of that name that the component's class publishes (its header lists them),
-// or one member of a published group ("Font.Height": Height of the gadget Font). A JSON value
+// sets the Q_PROPERTY of that name that the component's class publishes, or one member of a
+// published group ("Font.Height": Height of the gadget Font). A class publishes the properties
+// it declares itself under the mark Q_CLASSINFO("Published", "true") (its header lists them);
+// those of the Qt classes underneath, and a form's fields, are not for a description. A JSON value
 // becomes the property's own type: a number an int (or a uint, not negative), true/false a bool,
 // a text a string, a list of texts a string list, a name a value of an enumeration (a list of
 // names for a set of flags), the name of a Q_INVOKABLE method of the form taking the sender
@@ -23,9 +25,9 @@ class TCustomForm;
 // a TabOrder are then put in that order for the Tab key.
 //
 // Anything the reader does not know (a class, a property, a value of the wrong type, a name
-// outside an enumeration, a component the form has no field for, a field left without a
-// component, a handler the form lacks) raises Exception naming the description, the component
-// and the key; a half-built form is never handed out.
+// outside an enumeration, a property that will not take its value, a component the form has no
+// field for, a field left without a component, a handler the form lacks) raises Exception naming
+// the description, the component and the key; a half-built form is never handed out.
 
 // Reads the description carried in the executable as the resource named after the form's class
 // in capitals (":/TFORM1" for TForm1).

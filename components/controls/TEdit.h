@@ -10,6 +10,7 @@
 // A description may set: the control properties (TControl.h), Text and TabOrder.
 class TEdit : public QLineEdit, public TControl {
   Q_OBJECT
+  Q_CLASSINFO("Published", "true")
   T_CONTROL_PROPERTIES
   Q_PROPERTY(AnsiString Text READ GetText WRITE SetText)
   Q_PROPERTY(int TabOrder READ GetTabOrder WRITE SetTabOrder)

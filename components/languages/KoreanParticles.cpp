@@ -1,5 +1,7 @@
 #include "KoreanParticles.h"
 
+#include "Digits.h"
+
 #include <array>
 
 namespace {
@@ -13,25 +15,7 @@ bool IsClosing(QChar C) {
 }
 
 int DigitValue(QChar C) {
-  const char16_t U = C.unicode();
-  if (U >= u'0' && U <= u'9')
-    return U - u'0';
-  if (U >= 0xFF10 && U <= 0xFF19)
-    return U - 0xFF10;
-  return -1;
-}
-
-// A Latin letter as ASCII lower case (full-width ones too), or 0.
-char LatinLetter(QChar C, bool* Capital = nullptr) {
-  char16_t U = C.unicode();
-  if (U >= 0xFF21 && U <= 0xFF5A)
-    U = U - 0xFF21 + u'A';
-  const bool Upper = U >= u'A' && U <= u'Z';
-  if (Capital)
-    *Capital = Upper;
-  if (Upper)
-    return static_cast<char>(U - u'A' + 'a');
-  return U >= u'a' && U <= u'z' ? static_cast<char>(U) : 0;
+  return ::DigitValue(C.unicode());
 }
 
 Ending OfSyllable(char16_t Syllable) {
@@ -40,8 +24,9 @@ Ending OfSyllable(char16_t Syllable) {
 }
 
 // The digits that end at End (exclusive), read as a number: by its last digit that is not 0
-// (일, 이, 삼 ...), else by the unit of its last place (십, 백, 천, 만, 억, 조 ...). After a
-// decimal point the digits are read one by one.
+// (일, 이, 삼 ...), else by the word it ends on: 십, 백 or 천 below ten thousand, and above it
+// the unit of its group of four places (만, 억, 조, 경, 해: 10만, 1000억, 10조). After a decimal
+// point the digits are read one by one.
 Ending OfDigits(const QString& Text, int End) {
   constexpr std::array<Ending, 10> ByDigit = {
       Ending::Consonant, Ending::Rieul,     Ending::Vowel, Ending::Consonant, Ending::Vowel,
@@ -59,42 +44,10 @@ Ending OfDigits(const QString& Text, int End) {
     ++Zeros;
   if (Zeros == End - Begin)
     return Ending::Consonant; // 영
-  if (Zeros % 4 != 0)
+  if (Zeros < 4)
     return Ending::Consonant; // 십, 백, 천
   const int Group = Zeros / 4 - 1;
   return Group < static_cast<int>(ByGroup.size()) ? ByGroup[Group] : Ending::Unknown;
-}
-
-// Letter names: 엘 and 알 end in ㄹ, 엠 and 엔 in another consonant, all others in a vowel.
-Ending OfLetterName(char Letter) {
-  if (Letter == 'l' || Letter == 'r')
-    return Ending::Rieul;
-  return Letter == 'm' || Letter == 'n' ? Ending::Consonant : Ending::Vowel;
-}
-
-// The Latin word that ends at End: spelt out when it is one letter or in capitals, else read by
-// its ending as Korean writes English words (email 이메일, team 팀, line 라인, test 테스트).
-Ending OfLatin(const QString& Text, int End) {
-  QByteArray Word;
-  bool AllCapitals = true;
-  for (int I = End; I > 0; --I) {
-    bool Capital = false;
-    const char Letter = LatinLetter(Text[I - 1], &Capital);
-    if (!Letter)
-      break;
-    Word.prepend(Letter);
-    AllCapitals = AllCapitals && Capital;
-  }
-  if (Word.size() == 1 || AllCapitals)
-    return OfLetterName(Word.back());
-  if (Word.endsWith("ng"))
-    return Ending::Consonant;
-  char Last = Word.back();
-  if (Last == 'e' && Word.size() >= 3)
-    Last = Word[Word.size() - 2];
-  if (Last == 'l')
-    return Ending::Rieul;
-  return Last == 'm' || Last == 'n' ? Ending::Consonant : Ending::Vowel;
 }
 
 Ending OfArgument(const QString& Argument) {
@@ -108,8 +61,6 @@ Ending OfArgument(const QString& Argument) {
     return OfSyllable(Last);
   if (DigitValue(Last) >= 0)
     return OfDigits(Argument, End);
-  if (LatinLetter(Last))
-    return OfLatin(Argument, End);
   return Ending::Unknown;
 }
 

@@ -20,6 +20,7 @@
 // control the label stands for (a screen reader reads the label as that control's name).
 class TLabel : public QLabel, public TControl {
   Q_OBJECT
+  Q_CLASSINFO("Published", "true")
   T_CONTROL_PROPERTIES
   Q_PROPERTY(AnsiString Caption READ GetText WRITE SetText)
   Q_PROPERTY(QWidget* FocusControl READ buddy WRITE SetFocusControl)
