@@ -45,11 +45,21 @@ TEST_F(QuizProgress, ChoiceNumbersOutsideOneToFourShowNothing) {
     EXPECT_EQ(ChoiceCaption(Outside) + ChoiceText(Outside), "") << Outside;
 }
 
-TEST_F(QuizProgress, EachCorrectAnswerMovesOnOneQuestionShowingItsNumber) {
+// Each question is numbered right before its text, has four choices each captioned with its
+// number, and takes one of them only.
+TEST_F(QuizProgress, EachCorrectAnswerMovesOnOneQuestionShowingItsNumberAndChoices) {
   for (int Entry = 0; Entry < QuestionCount - 1; ++Entry) {
     const std::string Number = std::to_string(Entry + 1) + ".";
-    EXPECT_EQ(CurrentQuestionText().rfind(Number, 0), 0u) << "question " << Number;
-    ASSERT_TRUE(CheckAnswer(ShortestRun[Entry])) << "question " << Number;
+    SCOPED_TRACE("question " + Number);
+    const std::string Question = CurrentQuestionText();
+    EXPECT_EQ(Question.rfind(Number, 0), 0u);
+    EXPECT_NE(Question.substr(Number.size(), 1), " ");
+    for (int Choice = 1; Choice <= ChoiceCount; ++Choice) {
+      const std::string Text = ChoiceText(Choice);
+      EXPECT_TRUE(!Text.empty() && Text.find(':') == std::string::npos) << Text;
+      EXPECT_EQ(ChoiceCaption(Choice), std::to_string(Choice) + ":" + Text);
+      EXPECT_EQ(CheckAnswer(Choice), Choice == ShortestRun[Entry]) << "choice " << Choice;
+    }
     Advance();
     EXPECT_EQ(CurrentQuestion, Entry + 1);
   }
