@@ -1,6 +1,7 @@
 #include "StrToInt.h"
 
 #include "EConvertError.h"
+#include "HiddenCharacters.h"
 #include "TextTranslation.h"
 
 #include <algorithm>
@@ -85,14 +86,34 @@ int DigitValue(char32_t C) {
   return -1;
 }
 
-// The text as the error message shows it: short, printable, valid UTF-8.
+// The text as the error message shows it: short, printable, valid UTF-8, and unable to change
+// how the words around it are seen. It is isolated for bidirectional display (U+2068 FIRST
+// STRONG ISOLATE to U+2069 POP DIRECTIONAL ISOLATE), so that text in a right-to-left script
+// keeps its own direction without moving the message's words; the characters that cannot be
+// seen or that reorder text are shown by their codes (HiddenCharacters.h), so that the user sees
+// why the text was not taken. The cut comes after QuotedLimit characters as shown.
 AnsiString Quote(const std::vector<char32_t>& Chars) {
-  AnsiString Out = "'";
-  for (std::size_t I = 0; I < Chars.size() && I < QuotedLimit; ++I)
-    Encode(IsControl(Chars[I]) ? Invalid : Chars[I], Out);
-  if (Chars.size() > QuotedLimit)
+  AnsiString Out = "'\u2068";
+  std::size_t Shown = 0;
+  std::size_t I = 0;
+  for (; I < Chars.size(); ++I) {
+    const char32_t C = Chars[I];
+    AnsiString Piece;
+    if (IsControl(C))
+      Encode(Invalid, Piece);
+    else if (IsHiddenCharacter(C))
+      Piece = HiddenCharacterCode(C);
+    else
+      Encode(C, Piece);
+    const std::size_t Width = IsHiddenCharacter(C) && !IsControl(C) ? Piece.size() : 1;
+    if (Shown + Width > QuotedLimit)
+      break;
+    Shown += Width;
+    Out += Piece;
+  }
+  if (I < Chars.size())
     Out += "\u2026";
-  return Out + "'";
+  return Out + "\u2069'";
 }
 
 // White space around the number is ignored, so text of nothing else is reported as empty. That
