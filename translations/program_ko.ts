@@ -54,6 +54,26 @@
         <source>Qt says: %1</source>
         <translation>Qt 메시지: %1</translation>
     </message>
+    <message>
+        <source>are that Wayland compositor and that X server running, and may this user connect to them (XDG_RUNTIME_DIR, XAUTHORITY)?</source>
+        <translation>그 Wayland 컴포지터와 X 서버가 실행 중인지, 이 사용자가 접속할 수 있는지(XDG_RUNTIME_DIR, XAUTHORITY) 확인하세요</translation>
+    </message>
+    <message>
+        <source>is that Wayland compositor running, and may this user connect to it (XDG_RUNTIME_DIR)?</source>
+        <translation>그 Wayland 컴포지터가 실행 중인지, 이 사용자가 접속할 수 있는지(XDG_RUNTIME_DIR) 확인하세요</translation>
+    </message>
+    <message>
+        <source>too few file descriptors: at most %1 may be open at once (ulimit -n); raise that limit</source>
+        <translation>파일 디스크립터가 부족합니다. 한 번에 %1개까지만 열 수 있습니다(ulimit -n). 이 제한을 늘리세요</translation>
+    </message>
+    <message>
+        <source>too little memory: the address space is limited to %1 MB (ulimit -v); raise that limit</source>
+        <translation>메모리가 부족합니다. 주소 공간이 %1MB로 제한되어 있습니다(ulimit -v). 이 제한을 늘리세요</translation>
+    </message>
+    <message>
+        <source>too little memory, or too many processes for this user (ulimit -u)</source>
+        <translation>메모리가 부족하거나, 이 사용자가 실행한 프로세스가 너무 많습니다(ulimit -u)</translation>
+    </message>
 </context>
 <context>
     <name>StrToInt</name>

@@ -6,15 +6,18 @@
 #include "StartupFailure.h"
 #include "StderrCapture.h"
 #include "TNotifyEvent.h"
+#include "TerminalText.h"
 #include "Translations.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QSet>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -26,34 +29,33 @@ TApplication TheApplication;
 int Argc = 1;
 char* Argv[] = {program_invocation_name, nullptr};
 
-struct HeldMessage {
-  QtMsgType Type;
-  QString Category;
-  QString Text;
+// While Qt starts, its messages and whatever its libraries print are held back (StderrCapture):
+// if it cannot start, it would otherwise print several lines, partly misleading, and abort with
+// a core dump. What was said goes into the one clear report instead. Messages come from
+// whichever thread Qt is on; they are written out in their turn as Qt would write them (into
+// the held stream, which a crash writes out), and kept for the report.
+struct HeldMessages {
+  std::mutex Lock;
+  std::vector<ToolkitMessage> Said;
+  // The lines Qt wrote for them, told apart from what the libraries printed.
+  QSet<QString> Written;
+  StderrCapture* Output = nullptr;
+  // Where no output can be held (no descriptor left for it), the messages wait here instead.
+  struct Message {
+    QtMsgType Type;
+    QByteArray Category;
+    bool HasCategory;
+    QString Text;
+  };
+  std::vector<Message> Waiting;
 };
-std::vector<HeldMessage> HeldMessages;
-StderrCapture* HeldOutput = nullptr;
+HeldMessages Held;
 // The catalogues are loaded before Qt starts, so that a failure to start is told in the user's
 // language too.
 const Translations* StartupTranslations = nullptr;
-
-// While Qt starts, its messages and whatever its libraries print are held back: if it cannot
-// start, it would otherwise print several lines, partly misleading, and abort with a core dump.
-// What was said about the platform goes into the one clear report instead.
-void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
-  const QString Category = QString::fromLatin1(Context.category ? Context.category : "");
-  if (Type == QtFatalMsg) {
-    QStringList PlatformMessages;
-    for (const HeldMessage& M : HeldMessages)
-      if (M.Category.startsWith(QStringLiteral("qt.qpa")))
-        PlatformMessages << M.Text;
-    const QString Printed = QString::fromLocal8Bit(HeldOutput ? HeldOutput->Release() : "");
-    for (const QString& Line : Printed.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-      PlatformMessages << Line;
-    ReportStartupFailure(PlatformMessages, Text, *StartupTranslations);
-  }
-  HeldMessages.push_back({Type, Category, Text});
-}
+QtMessageHandler PassedOnTo = nullptr;
+// Whether one of our event loops has run: Qt has then come up in full.
+std::atomic<bool> Dispatched{false};
 
 // Notes of Qt's that ask nothing of the user and say nothing about this program, which are not
 // passed on: that XDG_RUNTIME_DIR is unset and Qt uses a directory of its own instead (the
@@ -64,11 +66,51 @@ bool IsNoteWithoutNews(const QString& Text) {
          Text.startsWith(QStringLiteral("xcb_shm_create_segment() failed"));
 }
 
-QtMessageHandler PassedOnTo = nullptr;
+[[noreturn]] void ReportHeld(const QString& Fatal) {
+  const Shortage Found = ShortageNow();
+  QStringList Printed;
+  const QString Output = QString::fromLocal8Bit(Held.Output ? Held.Output->Release() : "");
+  for (const QString& Line : Output.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    if (!Held.Written.contains(Line))
+      Printed << Line;
+  ReportStartupFailure(Held.Said, Printed, Fatal, Found, *StartupTranslations);
+}
+
+void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
+  const std::lock_guard<std::mutex> Guard(Held.Lock);
+  // Qt's last word, or a thread it could not start, which it would wait for for ever.
+  if (Type == QtFatalMsg)
+    ReportHeld(Text);
+  Held.Said.push_back({QString::fromLatin1(Context.category ? Context.category : ""), Text});
+  if (IsThreadCreationFailure(Text))
+    ReportHeld(Text);
+  if (IsNoteWithoutNews(Text))
+    return;
+  const QString Shown = QString::fromStdString(ForTerminal(Text.toStdString()));
+  if (!Held.Output || !Held.Output->Holding()) {
+    Held.Waiting.push_back({Type, Context.category, Context.category != nullptr, Shown});
+    return;
+  }
+  for (const QString& Line : qFormatLogMessage(Type, Context, Shown).split(QLatin1Char('\n')))
+    Held.Written.insert(Line);
+  PassedOnTo(Type, Context, Shown);
+}
+
+void PassOnWaiting() {
+  for (const HeldMessages::Message& M : Held.Waiting) {
+    const QMessageLogContext Context(nullptr, 0, nullptr,
+                                     M.HasCategory ? M.Category.constData() : nullptr);
+    PassedOnTo(M.Type, Context, M.Text);
+  }
+  Held.Waiting.clear();
+}
 
 void RunMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
+  if (!Dispatched && StartupTranslations && IsThreadCreationFailure(Text))
+    ReportStartupFailure({{QString::fromLatin1(Context.category ? Context.category : ""), Text}},
+                         {}, Text, ShortageNow(), *StartupTranslations);
   if (!IsNoteWithoutNews(Text))
-    PassedOnTo(Type, Context, Text);
+    PassedOnTo(Type, Context, QString::fromStdString(ForTerminal(Text.toStdString())));
 }
 
 } // namespace
@@ -77,7 +119,10 @@ TApplication* Application = &TheApplication;
 
 class TApplication::DispatchScope {
 public:
-  explicit DispatchScope(TApplication& App) : App_(App) { ++App_.Dispatching_; }
+  explicit DispatchScope(TApplication& App) : App_(App) {
+    ++App_.Dispatching_;
+    Dispatched = true;
+  }
   ~DispatchScope() { --App_.Dispatching_; }
   DispatchScope(const DispatchScope&) = delete;
   DispatchScope& operator=(const DispatchScope&) = delete;
@@ -142,20 +187,18 @@ void TApplication::Initialize() {
   StartupTranslations = Translations_.get();
   if (!QApplication::instance()) {
     StderrCapture Printed;
-    HeldOutput = &Printed;
-    const QtMessageHandler Previous = qInstallMessageHandler(StartupMessageHandler);
+    Held.Output = &Printed;
+    PassedOnTo = qInstallMessageHandler(StartupMessageHandler);
     Toolkit_ = std::make_unique<QApplication>(Argc, Argv);
-    PassedOnTo = Previous;
-    qInstallMessageHandler(RunMessageHandler);
-    HeldOutput = nullptr;
-    const std::string Output = Printed.Release();
-    std::fputs(Output.c_str(), stderr);
-    for (const HeldMessage& M : HeldMessages) {
-      const QByteArray Category = M.Category.toLatin1();
-      QMessageLogContext Context(nullptr, 0, nullptr, Category.constData());
-      RunMessageHandler(M.Type, Context, M.Text);
+    {
+      const std::lock_guard<std::mutex> Guard(Held.Lock);
+      qInstallMessageHandler(RunMessageHandler);
+      Held.Output = nullptr;
+      Held.Said.clear();
+      Held.Written.clear();
     }
-    HeldMessages.clear();
+    Printed.PassOn();
+    PassOnWaiting();
     FinalizeBeforeStatics();
   }
   Translations_->Install();
@@ -192,6 +235,7 @@ void TApplication::Run() {
     DispatchScope Dispatching(*this);
     QApplication::exec();
   }
+  QuitSignalsHandled();
   FinalizeBeforeStatics();
 }
 
@@ -201,8 +245,10 @@ void TApplication::ShowException(const Exception& E) {
     RunMessageBox(MessageKind::Error, E.Message(), MainForm_);
   }
   // Outside Run: the report may have created toolkit objects of its own.
-  if (Dispatching_ == 0)
+  if (Dispatching_ == 0) {
+    QuitSignalsHandled();
     FinalizeBeforeStatics();
+  }
 }
 
 void TApplication::Terminate() {

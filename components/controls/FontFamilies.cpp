@@ -1,9 +1,9 @@
 #include "FontFamilies.h"
 
+#include "TerminalText.h"
+
 #include <QCoreApplication>
 #include <QFontDatabase>
-#include <cerrno>
-#include <cstdio>
 
 namespace {
 
@@ -17,7 +17,7 @@ void WarnIfNoHangul() {
   const QString Text = QCoreApplication::translate(
       "FontFamilies", "no installed font has Korean letters, so they will show as boxes; install "
                       "one, for example Debian's package fonts-nanum");
-  std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, Text.toLocal8Bit().constData());
+  PrintProgramLine(Text.toStdString());
 }
 
 } // namespace

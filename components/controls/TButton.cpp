@@ -4,7 +4,10 @@ TButton::TButton(TComponent* Owner)
     : QPushButton(qobject_cast<QWidget*>(Owner)), TControl(static_cast<QWidget&>(*this)) {
   setAutoDefault(false);
   setDefault(false);
-  connect(this, &QPushButton::clicked, this, [this] { CallEvent(OnClick_, this); });
+  connect(this, &QPushButton::clicked, this, [this] {
+    if (!IsBlockedByModal())
+      CallEvent(OnClick_, this);
+  });
 }
 
 AnsiString TButton::GetText() const {

@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <utility>
 
-// A push button. OnClick is raised by a mouse click, or by Space while the button has the focus.
-// It is never a default button: Enter elsewhere in the window does not press it.
+// A push button. OnClick is raised by a mouse click, or by Space while the button has the focus,
+// and by the accessibility action Press, but never while a modal box blocks the button's window
+// (TControl::IsBlockedByModal). It is never a default button: Enter elsewhere in the window does
+// not press it.
 //
 // A description may set: the control properties (TControl.h), Caption, TabOrder and OnClick.
 class TButton : public QPushButton, public TControl {

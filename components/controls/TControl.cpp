@@ -1,6 +1,20 @@
 #include "TControl.h"
 
+#include <QApplication>
 #include <QWidget>
+#include <algorithm>
+
+namespace {
+
+// Whether Outer is Inner or one of the widgets it was opened from, across windows.
+bool Encloses(const QWidget* Outer, const QWidget* Inner) {
+  for (; Inner; Inner = Inner->parentWidget())
+    if (Inner == Outer)
+      return true;
+  return false;
+}
+
+} // namespace
 
 void TControl::SetBounds(int Left, int Top, int Width, int Height) {
   Self_.setGeometry(Left, Top, Width, Height);
@@ -52,4 +66,14 @@ QPalette::ColorRole TControl::ColorRole(Graphics::TColor Color) {
     return QPalette::WindowText;
   }
   return QPalette::Window;
+}
+
+bool TControl::IsBlockedByModal() const {
+  const QWidget* Window = Self_.window();
+  const QWidgetList Windows = QApplication::topLevelWidgets();
+  return std::any_of(Windows.begin(), Windows.end(), [Window](const QWidget* Modal) {
+    if (!Modal->isVisible() || Modal->windowModality() == Qt::NonModal || Encloses(Modal, Window))
+      return false;
+    return Modal->windowModality() == Qt::ApplicationModal || Encloses(Window, Modal);
+  });
 }

@@ -51,6 +51,13 @@ public:
 
   static QPalette::ColorRole ColorRole(Graphics::TColor Color);
 
+  // Whether a modal window that is up blocks the control's window: an application-modal one
+  // blocks every window but itself and those opened from it, a window-modal one the windows it
+  // was opened from. A blocked control raises no events, whatever the path: the window system
+  // delivers no input to it, and what reaches it around that (an accessibility action, a call)
+  // is dropped. So no second click can start while a first waits for its box to close.
+  bool IsBlockedByModal() const;
+
 protected:
   QWidget& Self_;
 

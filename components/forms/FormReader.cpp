@@ -2,6 +2,7 @@
 
 #include "ComponentClasses.h"
 #include "Exception.h"
+#include "Quoted.h"
 #include "TCustomForm.h"
 #include "TNotifyEvent.h"
 
@@ -21,10 +22,6 @@ namespace {
 
 [[noreturn]] void Fail(const QString& Message) {
   throw Exception(Message.toStdString());
-}
-
-QString Quoted(const QString& Text) {
-  return QLatin1Char('\'') + Text + QLatin1Char('\'');
 }
 
 // Whether a description may set property Index of Meta: only a property that a component class

@@ -10,8 +10,9 @@ namespace {
 // before 로.
 enum class Ending { Vowel, Consonant, Rieul, Unknown };
 
+// U+2069 ends a text isolated for bidirectional display, which a quote may hold.
 bool IsClosing(QChar C) {
-  return QStringLiteral("'\"’”)]}>»」』】〉》…").contains(C);
+  return QStringLiteral("'\"’”)]}>»」』】〉》…\u2069").contains(C);
 }
 
 int DigitValue(QChar C) {

@@ -9,10 +9,11 @@
 // and the other texts of Qt's widgets, and the program's own, carried in the executable as
 // ":/i18n/program_<language>.qm".
 //
-// Each is loaded for the first of the user's languages that it has, in the order Qt reads them
-// from the environment (LANGUAGE, then LC_ALL, LC_MESSAGES, LANG; see QLocale::uiLanguages).
-// English, the language the texts are written in, ends the search, and so does the C locale:
-// the texts then stay as written.
+// Each is loaded for the first of the user's languages that it has, in the order gettext reads
+// them from the environment: the entries of LANGUAGE, else the locale of LC_ALL, LC_MESSAGES or
+// LANG (see QLocale::uiLanguages). An entry for a language Qt does not know is passed over.
+// English, the language the texts are written in, ends the search, and so does the C locale (C
+// or POSIX, in LANGUAGE too): the texts then stay as written.
 class Translations {
 public:
   Translations();

@@ -19,17 +19,20 @@ cannot_start() {
 cannot_start "no display" "cannot open a display (is DISPLAY set?)"
 case "$lines $out" in "1 "*xvfb-run*) ;; *) fail "no display: not one line of advice: $out" ;; esac
 cannot_start "no display, in Korean" "디스플레이를 열 수 없습니다" LANGUAGE=ko
-cannot_start "unknown platform" 'platform "no-such"' QT_QPA_PLATFORM=no-such
-cannot_start "no X server" 'X display ":9999"' DISPLAY=:9999
-cannot_start "no Wayland compositor" 'Wayland display "no-such"' WAYLAND_DISPLAY=no-such \
+cannot_start "unknown platform" "platform 'no-such'" QT_QPA_PLATFORM=no-such
+cannot_start "no X server" "X display ':9999'" DISPLAY=:9999
+cannot_start "no Wayland compositor" "Wayland display 'no-such'" WAYLAND_DISPLAY=no-such \
   XDG_SESSION_TYPE=wayland
 case "$out" in *"is DISPLAY set"*) fail "Wayland: blamed DISPLAY: $out" ;; esac
 
-# Once it has taken SIGTERM over (bit 15 of the caught-signals mask) and come up: a signal.
+# Once it has taken SIGTERM over (bit 15 of the caught-signals mask) and come up: a signal. A
+# shell without job control starts a program in the background with SIGINT ignored, which the
+# program keeps; perl starts it as a terminal's shell does, with SIGINT at its default.
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 for signal in TERM INT HUP; do
-  env QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$fonts_without_hangul" "$program" 2>"$errors" &
+  QT_QPA_PLATFORM=offscreen FONTCONFIG_FILE="$fonts_without_hangul" \
+    perl -e '$SIG{INT} = "DEFAULT"; exec @ARGV or exit 127' "$program" 2>"$errors" &
   pid=$! tries=0
   until mask=$(sed -n 's/^SigCgt:\s*//p' "/proc/$pid/status") && [ $((0x$mask >> 14 & 1)) = 1 ] ||
     [ $((tries += 1)) -gt 200 ]; do sleep 0.05; done

@@ -41,11 +41,14 @@ TEST(StrToInt, MessageQuotesTheTextCutAfterFortyCharactersWithControlsReplaced) 
   std::string Forty;
   for (int I = 0; I < 40; ++I)
     Forty += "가";
-  EXPECT_EQ(Outcome("abc"), "raises 'abc' is not a valid integer");
+  // The quoted text stands between U+2068 and U+2069, which isolate it for bidirectional display.
+  EXPECT_EQ(Outcome("abc"), "raises '\u2068abc\u2069' is not a valid integer");
   EXPECT_EQ(Outcome(" \u3000\t"), "raises '' is not a valid integer") << "spaces alone: nothing";
-  EXPECT_EQ(Outcome(Forty), "raises '" + Forty + "' is not a valid integer");
-  EXPECT_EQ(Outcome(Forty + "x"), "raises '" + Forty + "\u2026' is not a valid integer");
+  EXPECT_EQ(Outcome(Forty), "raises '\u2068" + Forty + "\u2069' is not a valid integer");
+  EXPECT_EQ(Outcome(Forty + "x"),
+            "raises '\u2068" + Forty + "\u2026\u2069' is not a valid integer");
   // Control characters, a byte that starts nothing, a lone surrogate and a code past U+10FFFF.
-  EXPECT_EQ(Outcome("a\nb\x01\x7f\u0085\xff\xed\xb0\x80\xf4\x90\x80\x80"),
-            "raises 'a\uFFFDb\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD' is not a valid integer");
+  EXPECT_EQ(
+      Outcome("a\nb\x01\x7f\u0085\xff\xed\xb0\x80\xf4\x90\x80\x80"),
+      "raises '\u2068a\uFFFDb\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\u2069' is not a valid integer");
 }

@@ -137,7 +137,9 @@ TEST_F(Answering, TextThatIsNoNumberIsReportedAndStaysToBeCorrected) {
     Answer(Text);
     EXPECT_EQ(Shown(Form1->Edit1), Text);
     EXPECT_EQ(Form1->focusWidget(), Form1->Edit1) << "not ready for the next try";
-    Expected << QString("(error) '%1' is not a valid integer").arg(Text);
+    // The text quoted is isolated, so that no character in it can turn the words around.
+    Expected << (Text.isEmpty() ? QString("(error) '' is not a valid integer")
+                                : QString("(error) '\u2068%1\u2069' is not a valid integer").arg(Text));
   }
   EXPECT_EQ(Watcher_.Texts(), Expected);
   EXPECT_EQ(CurrentQuestion, 0);
@@ -209,14 +211,18 @@ TEST_F(QuizWindowLanguage, WordsAroundTheQuizSpeakTheUsersLanguageAndItsOwnStayA
   const QStringList Typed = {"abc", "3번", "", "2147483648", "2", "3"};
   // The reports for the first four, the boxes' OK, the first entry of the context menu.
   QStringList Expected;
+  // A quoted text stands between U+2068 and U+2069 (isolated for bidirectional display).
   for (const QString& Text : Typed.mid(0, 4))
-    Expected << QString("(error) '%1' is not a valid integer").arg(Text);
+    Expected << (Text.isEmpty()
+                     ? QString("(error) '' is not a valid integer")
+                     : QString("(error) '\u2068%1\u2069' is not a valid integer").arg(Text));
   Expected << "OK" << (Language == "de" ? "&Rückgängig" : "&Undo");
   if (Language == "ko")
-    Expected = QString("(error) 'abc'은(는) 올바른 정수가 아닙니다|(error) '3번'은 올바른 정수가 "
-                       "아닙니다|(error) 빈 값은 올바른 정수가 아닙니다|(error) '2147483648'은 "
-                       "올바른 정수가 아닙니다|확인|실행 취소(&U)")
-                   .split('|');
+    Expected =
+        QString("(error) '\u2068abc\u2069'은(는) 올바른 정수가 아닙니다|(error) '\u20683번\u2069'은 "
+                "올바른 정수가 아닙니다|(error) 빈 값은 올바른 정수가 아닙니다|(error) "
+                "'\u20682147483648\u2069'은 올바른 정수가 아닙니다|확인|실행 취소(&U)")
+            .split('|');
 
   ASSERT_TRUE(QTest::qWaitFor([] { return !Form1->Memo1->toPlainText().isEmpty(); }));
   EXPECT_EQ(Form1->windowTitle(), "역사 문제들!!!");

@@ -1,11 +1,17 @@
 #include "StartupFailure.h"
 
+#include "Quoted.h"
+#include "TerminalText.h"
 #include "Translations.h"
 
 #include <QRegularExpression>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,81 +23,192 @@ QString Tr(const char* Source, const QStringList& Arguments = {}) {
 
 void Say(const QString& Line) {
   constexpr int Longest = 300;
-  const QString Shown = Line.size() > Longest ? Line.left(Longest) + QStringLiteral("…") : Line;
-  std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, Shown.toLocal8Bit().constData());
+  PrintProgramLine(
+      (Line.size() > Longest ? Line.left(Longest) + QStringLiteral("…") : Line).toStdString());
 }
 
 QString Env(const char* Name) {
   return qEnvironmentVariable(Name);
 }
 
-QString Quoted(const QString& Text) {
-  return QLatin1Char('"') + Text + QLatin1Char('"');
-}
+// The platforms the toolkit tried, as the environment asks for them.
+struct Platforms {
+  QString Named = Env("QT_QPA_PLATFORM");
+  bool Wayland = Named.isEmpty() ? !Env("WAYLAND_DISPLAY").isEmpty()
+                                 : Named.startsWith(QStringLiteral("wayland"));
+  bool X = Named.isEmpty() ? !Env("DISPLAY").isEmpty() : Named.startsWith(QStringLiteral("xcb"));
+};
 
 // What was tried: the platform asked for, else the displays the environment names.
-QString Tried() {
-  const QString Platform = Env("QT_QPA_PLATFORM");
-  if (!Platform.isEmpty())
+QString Tried(const Platforms& Platform) {
+  if (!Platform.Named.isEmpty())
     return Tr(QT_TRANSLATE_NOOP("StartupFailure", "platform %1 (from QT_QPA_PLATFORM)"),
-              {Quoted(Platform)});
+              {Quoted(Platform.Named)});
   const QString Wayland = Tr(QT_TRANSLATE_NOOP("StartupFailure", "Wayland display %1"),
                              {Quoted(Env("WAYLAND_DISPLAY"))});
   const QString X =
       Tr(QT_TRANSLATE_NOOP("StartupFailure", "X display %1"), {Quoted(Env("DISPLAY"))});
-  if (Env("WAYLAND_DISPLAY").isEmpty())
+  if (!Platform.Wayland)
     return X;
-  if (Env("DISPLAY").isEmpty())
+  if (!Platform.X)
     return Wayland;
   return Tr(QT_TRANSLATE_NOOP("StartupFailure", "%1 or %2"), {Wayland, X});
 }
 
-QString Hint(const QString& Reason, const QString& Fatal) {
-  if (Reason.contains(QStringLiteral("plugin \"wayland\"")) && Env("QT_QPA_PLATFORM").isEmpty())
-    return Env("DISPLAY").isEmpty()
+QString Hint(const Platforms& Platform, const QString& Reason, const QString& Fatal) {
+  if (Reason.contains(QStringLiteral("plugin \"wayland\"")) && Platform.Named.isEmpty())
+    return !Platform.X
                ? Tr(QT_TRANSLATE_NOOP("StartupFailure",
                                       "for Wayland install Qt's plugin (Debian: qt6-wayland)"))
                : Tr(QT_TRANSLATE_NOOP("StartupFailure",
                                       "for Wayland install Qt's plugin (Debian: qt6-wayland), "
                                       "or set QT_QPA_PLATFORM=xcb"));
-  if (Reason.contains(QStringLiteral("could not connect to display")))
+  // The display named could not be reached: X's plugin says so in these words, Wayland's and
+  // libwayland in theirs.
+  const bool Unreached = Reason.contains(QStringLiteral("could not connect to display")) ||
+                         Reason.contains(QStringLiteral("wl_display")) ||
+                         Reason.contains(QStringLiteral("XDG_RUNTIME_DIR"));
+  if (Unreached && Platform.Wayland && Platform.X)
+    return Tr(QT_TRANSLATE_NOOP("StartupFailure",
+                                "are that Wayland compositor and that X server running, and may "
+                                "this user connect to them (XDG_RUNTIME_DIR, XAUTHORITY)?"));
+  if (Unreached && Platform.Wayland)
+    return Tr(QT_TRANSLATE_NOOP("StartupFailure", "is that Wayland compositor running, and may "
+                                                  "this user connect to it (XDG_RUNTIME_DIR)?"));
+  if (Unreached && Platform.X)
     return Tr(QT_TRANSLATE_NOOP("StartupFailure", "is that X server running, and may this user "
                                                   "connect to it (XAUTHORITY)?"));
   const auto Available =
       QRegularExpression(QStringLiteral("Available platform plugins are: ([^\\n]*?)\\.?\\n"))
           .match(Fatal + QLatin1Char('\n'));
-  if (Available.hasMatch() && !Env("QT_QPA_PLATFORM").isEmpty())
+  if (Available.hasMatch() && !Platform.Named.isEmpty())
     return Tr(QT_TRANSLATE_NOOP("StartupFailure", "the platforms at hand are: %1"),
               {Available.captured(1)});
   return QString();
 }
 
+// The words for a shortage, in the C library's language and, for what was said before the
+// toolkit set the locale, in English.
+QStringList WordsFor(Shortage Kind) {
+  const auto Error = [](int Number) { return QString::fromLocal8Bit(std::strerror(Number)); };
+  if (Kind == Shortage::Descriptors)
+    return {Error(EMFILE), Error(ENFILE), QStringLiteral("Too many open files")};
+  return {Error(ENOMEM), QStringLiteral("Cannot allocate memory"),
+          QStringLiteral("Thread creation error"), QStringLiteral("failed to map segment")};
+}
+
+QString Naming(Shortage Kind, const QStringList& Said) {
+  for (const QString& Line : Said)
+    for (const QString& Words : WordsFor(Kind))
+      if (Line.contains(Words))
+        return Line;
+  return QString();
+}
+
+bool CanOpenDescriptors(int Count) {
+  int Opened[8];
+  int I = 0;
+  while (I < Count && (Opened[I] = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0)
+    ++I;
+  for (int J = 0; J < I; ++J)
+    close(Opened[J]);
+  return I == Count;
+}
+
+bool CanReserveMemory(std::size_t Bytes) {
+  void* Room = mmap(nullptr, Bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+  if (Room == MAP_FAILED)
+    return false;
+  munmap(Room, Bytes);
+  return true;
+}
+
+// The shortage behind the failure: named in what was said, else as found.
+Shortage ShortageBehind(const QStringList& Said, Shortage Found) {
+  for (const Shortage Kind : {Shortage::Descriptors, Shortage::Memory})
+    if (!Naming(Kind, Said).isEmpty())
+      return Kind;
+  return Found;
+}
+
+QString ShortageLine(Shortage Kind) {
+  rlimit Limit = {};
+  if (Kind == Shortage::Descriptors) {
+    getrlimit(RLIMIT_NOFILE, &Limit);
+    return Tr(QT_TRANSLATE_NOOP("StartupFailure", "too few file descriptors: at most %1 may be "
+                                                  "open at once (ulimit -n); raise that limit"),
+              {QString::number(Limit.rlim_cur)});
+  }
+  if (getrlimit(RLIMIT_AS, &Limit) == 0 && Limit.rlim_cur != RLIM_INFINITY)
+    return Tr(QT_TRANSLATE_NOOP("StartupFailure", "too little memory: the address space is "
+                                                  "limited to %1 MB (ulimit -v); raise that limit"),
+              {QString::number(Limit.rlim_cur >> 20)});
+  return Tr(QT_TRANSLATE_NOOP(
+      "StartupFailure", "too little memory, or too many processes for this user (ulimit -u)"));
+}
+
 } // namespace
 
-void ReportStartupFailure(const QStringList& ToolkitMessages, const QString& Fatal,
-                          const Translations& Translations) {
+Shortage ShortageNow() {
+  if (!CanOpenDescriptors(2))
+    return Shortage::Descriptors;
+  if (!CanReserveMemory(std::size_t{32} << 20))
+    return Shortage::Memory;
+  return Shortage::None;
+}
+
+bool IsThreadCreationFailure(const QString& Text) {
+  return Text.startsWith(QStringLiteral("QThread::start: Thread creation error"));
+}
+
+void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages, const QStringList& Printed,
+                          const QString& Fatal, Shortage Found, const Translations& Translations) {
   Texts = &Translations;
-  const QString Platform = Env("QT_QPA_PLATFORM");
-  const bool NamesADisplayPlatform = Platform.isEmpty() ||
-                                     Platform.startsWith(QStringLiteral("xcb")) ||
-                                     Platform.startsWith(QStringLiteral("wayland"));
+  const Platforms Platform;
+  const bool NamesADisplayPlatform = Platform.Named.isEmpty() || Platform.Wayland || Platform.X;
   if (Env("DISPLAY").isEmpty() && Env("WAYLAND_DISPLAY").isEmpty() && NamesADisplayPlatform) {
     Say(Tr(QT_TRANSLATE_NOOP("StartupFailure",
                              "cannot open a display (is DISPLAY set?); start it from a desktop "
                              "session, or without one as: xvfb-run %1"),
            {QString::fromLocal8Bit(program_invocation_short_name)}));
+    std::_Exit(EXIT_FAILURE);
+  }
+  // What concerns the platforms tried: what Qt's platform plugins said and what was said without
+  // a category, but not the X plugin's word that it found no X display where none was named;
+  // then what the libraries below printed. "Could not load the plugin even though it was found"
+  // only repeats that a plugin failed.
+  QStringList Reasons;
+  QStringList Said;
+  for (const ToolkitMessage& Message : Messages) {
+    Said << Message.Text.trimmed();
+    const bool AboutPlatform = Message.Category.startsWith(QStringLiteral("qt.qpa")) ||
+                               Message.Category.isEmpty() ||
+                               Message.Category == QStringLiteral("default");
+    if (AboutPlatform && !Message.Text.contains(QStringLiteral("even though it was found")) &&
+        (Platform.X || Message.Category != QStringLiteral("qt.qpa.xcb")))
+      Reasons << Message.Text.trimmed();
+  }
+  for (const QString& Line : Printed) {
+    if (Line.trimmed().isEmpty())
+      continue;
+    Reasons << Line.trimmed();
+    Said << Line.trimmed();
+  }
+  const QString LastWord = Fatal.section(QLatin1Char('\n'), 0, 0).trimmed();
+  Said << LastWord;
+  if (Reasons.isEmpty())
+    Reasons << LastWord;
+  const QString Reason = Reasons.join(QStringLiteral("; "));
+
+  Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "cannot open a window on %1"), {Tried(Platform)}));
+  const Shortage Short = ShortageBehind(Said, Found);
+  if (Short != Shortage::None) {
+    Say(ShortageLine(Short));
+    const QString Named = Naming(Short, Said);
+    Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "Qt says: %1"), {Named.isEmpty() ? Reason : Named}));
   } else {
-    QStringList Reasons;
-    // "Could not load the plugin even though it was found" only repeats that the plugin failed.
-    for (const QString& Message : ToolkitMessages)
-      if (!Message.contains(QStringLiteral("even though it was found")))
-        Reasons << Message.trimmed();
-    if (Reasons.isEmpty())
-      Reasons << Fatal.section(QLatin1Char('\n'), 0, 0).trimmed();
-    const QString Reason = Reasons.join(QStringLiteral("; "));
-    Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "cannot open a window on %1"), {Tried()}));
     Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "Qt says: %1"), {Reason}));
-    const QString Advice = Hint(Reason, Fatal);
+    const QString Advice = Hint(Platform, Reason, Fatal);
     if (!Advice.isEmpty())
       Say(Advice);
   }

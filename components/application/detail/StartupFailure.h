@@ -2,13 +2,37 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class Translations;
 
+// A message the toolkit gave while it started: its logging category ("qt.qpa.xcb"; empty for
+// none) and its text.
+struct ToolkitMessage {
+  QString Category;
+  QString Text;
+};
+
+// A shortage that keeps the toolkit from starting.
+enum class Shortage { None, Descriptors, Memory };
+
+// Whether the program could take a little more of either: asked where the toolkit failed, before
+// anything it holds is freed. The toolkit does not always name the shortage (a plugin it could
+// not load, for want of a descriptor to open it or of room to map it).
+Shortage ShortageNow();
+
 // Tells, in at most three lines on standard error, why the toolkit could not start: which
-// display or platform was tried and the toolkit's own reason (ToolkitMessages: what it said
-// about its platform while starting; Fatal: its last word), or, when no display is set at all,
-// how to start the program, in the user's language as far as Texts has it (the toolkit's own
-// words stay as they are). Then ends the program with exit status 1.
-[[noreturn]] void ReportStartupFailure(const QStringList& ToolkitMessages, const QString& Fatal,
-                                       const Translations& Texts);
+// display or platform was tried, and the toolkit's own reason (Messages: what it said while
+// starting; Printed: the lines its libraries printed; Fatal: its last word) with a hint that fits
+// the platform that failed; or, when the cause is a shortage of file descriptors or memory
+// (named in what was said, else Found), that shortage and the limit behind it; or, when no display
+// is set at all, how to start the program. In the user's language as far as Texts has it (the
+// toolkit's own words stay as they are), with control characters and those that cannot be seen
+// shown by their codes. Then ends the program with exit status 1.
+[[noreturn]] void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages,
+                                       const QStringList& Printed, const QString& Fatal,
+                                       Shortage Found, const Translations& Texts);
+
+// Whether Text is the toolkit's word that it could not start a thread: where that happens
+// before the event loop runs, the toolkit waits for that thread for ever.
+bool IsThreadCreationFailure(const QString& Text);

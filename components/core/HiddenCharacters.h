@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// Characters that a text shown to the user must not carry as they are, because they cannot be
+// seen, or because they change how the text around them is seen:
+// - the control characters (C0, DEL, C1) and the line and paragraph separators U+2028, U+2029,
+//   which a terminal acts on or which break the line;
+// - the characters Unicode calls default-ignorable, which are drawn as nothing: the
+//   bidirectional marks, embeddings, overrides and isolates (U+061C, U+200E, U+200F,
+//   U+202A-U+202E, U+2066-U+2069), the zero-width space, joiners and non-joiners (U+200B-U+200D,
+//   U+2060, U+FEFF), the soft hyphen U+00AD, the combining grapheme joiner, the Hangul fillers
+//   (U+115F, U+1160, U+3164, U+FFA0), the variation selectors, the invisible mathematical
+//   operators (U+2061-U+2064), the tags (U+E0000-U+E007F) and the other invisible format
+//   characters and the code points reserved for more of them;
+// - the interlinear annotation marks U+FFF9-U+FFFB, format characters that hide text.
+// Such a character is shown as its code instead, for example <U+202E>.
+bool IsHiddenCharacter(char32_t C);
+
+// "<U+" and C's code in at least four upper-case hexadecimal digits, then ">".
+std::string HiddenCharacterCode(char32_t C);
