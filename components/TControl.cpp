@@ -1,6 +1,15 @@
 #include "TControl.h"
 
+#include "SystemColors.h"
+
 #include <QWidget>
+
+TControl::TControl(QWidget& Self) : Self_(Self) {
+  const QWidget* Parent = Self.parentWidget();
+  if (Parent && Self.backgroundRole() == Parent->backgroundRole() &&
+      Self.foregroundRole() != Parent->foregroundRole())
+    Self.setForegroundRole(Parent->foregroundRole());
+}
 
 void TControl::SetBounds(int Left, int Top, int Width, int Height) {
   Self_.setGeometry(Left, Top, Width, Height);
@@ -24,9 +33,11 @@ int TControl::GetHeight() const {
 
 void TControl::SetColor(Graphics::TColor Value) {
   Color_ = Value;
-  QPalette Palette = Self_.palette();
-  Palette.setColor(Self_.backgroundRole(), Palette.color(ColorRole(Value)));
-  Self_.setPalette(Palette);
+  const QPalette::ColorRole Role = SystemColorRole(Value);
+  if (Role == Self_.backgroundRole())
+    return; // what Qt paints already
+  Self_.setBackgroundRole(Role);
+  Self_.setAutoFillBackground(true);
 }
 
 void TControl::SetFont(const TFont& Value) {
@@ -38,18 +49,4 @@ void TControl::SetDescription(const AnsiString& Value) {
   const QString Description = QString::fromStdString(Value);
   if (Description != Self_.accessibleDescription())
     Self_.setAccessibleDescription(Description);
-}
-
-QPalette::ColorRole TControl::ColorRole(Graphics::TColor Color) {
-  switch (Color) {
-  case Graphics::clBtnFace:
-    return QPalette::Button;
-  case Graphics::clBtnText:
-    return QPalette::ButtonText;
-  case Graphics::clWindow:
-    return QPalette::Base;
-  case Graphics::clWindowText:
-    return QPalette::WindowText;
-  }
-  return QPalette::Window;
 }
