@@ -6,7 +6,8 @@
 namespace Graphics {
 Q_NAMESPACE
 
-// The system colours a component may be painted in, as the palette roles that play them.
+// The system colours a component may be painted in; SystemColors names the palette roles that
+// play them.
 enum TColor { clBtnFace, clBtnText, clWindow, clWindowText };
 Q_ENUM_NS(TColor)
 

@@ -1,5 +1,7 @@
 #include "TControl.h"
 
+#include "SystemColors.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <algorithm>
@@ -15,6 +17,13 @@ bool Encloses(const QWidget* Outer, const QWidget* Inner) {
 }
 
 } // namespace
+
+TControl::TControl(QWidget& Self) : Self_(Self) {
+  const QWidget* Parent = Self.parentWidget();
+  if (Parent && Self.backgroundRole() == Parent->backgroundRole() &&
+      Self.foregroundRole() != Parent->foregroundRole())
+    Self.setForegroundRole(Parent->foregroundRole());
+}
 
 void TControl::SetBounds(int Left, int Top, int Width, int Height) {
   Self_.setGeometry(Left, Top, Width, Height);
@@ -38,9 +47,11 @@ int TControl::GetHeight() const {
 
 void TControl::SetColor(Graphics::TColor Value) {
   Color_ = Value;
-  QPalette Palette = Self_.palette();
-  Palette.setColor(Self_.backgroundRole(), Palette.color(ColorRole(Value)));
-  Self_.setPalette(Palette);
+  const QPalette::ColorRole Role = SystemColorRole(Value);
+  if (Role == Self_.backgroundRole())
+    return; // what Qt paints already
+  Self_.setBackgroundRole(Role);
+  Self_.setAutoFillBackground(true);
 }
 
 void TControl::SetFont(const TFont& Value) {
@@ -52,20 +63,6 @@ void TControl::SetDescription(const AnsiString& Value) {
   const QString Description = QString::fromStdString(Value);
   if (Description != Self_.accessibleDescription())
     Self_.setAccessibleDescription(Description);
-}
-
-QPalette::ColorRole TControl::ColorRole(Graphics::TColor Color) {
-  switch (Color) {
-  case Graphics::clBtnFace:
-    return QPalette::Button;
-  case Graphics::clBtnText:
-    return QPalette::ButtonText;
-  case Graphics::clWindow:
-    return QPalette::Base;
-  case Graphics::clWindowText:
-    return QPalette::WindowText;
-  }
-  return QPalette::Window;
 }
 
 bool TControl::IsBlockedByModal() const {

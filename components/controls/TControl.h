@@ -4,19 +4,21 @@
 #include "Graphics.h"
 #include "TFont.h"
 
-#include <QPalette>
-
 class QWidget;
 
 // What every visible component (form, label, edit box, memo, button) has in common: a text
-// (its caption, or what it holds), a place in its parent, a colour and a font.
+// (its caption, or what it holds), a place in its parent, a colour and a font. Colours are
+// system colours (Graphics.h), kept as roles of the desktop's palette (SystemColors.h): a palette
+// that changes while the program runs reaches every control.
 //
 // Each component class publishes, as Q_PROPERTYs under a description's names, those of these
 // that a description may set (Left, Top, Width, Height, Color, Font, and Caption or Text);
 // their accessors are here.
 class TControl {
 public:
-  explicit TControl(QWidget& Self) : Self_(Self) {}
+  // A control that stands on its parent's face (a label) writes in the colour of its parent's
+  // font, as in its typeface and size.
+  explicit TControl(QWidget& Self);
   virtual ~TControl() = default;
   TControl(const TControl&) = delete;
   TControl& operator=(const TControl&) = delete;
@@ -39,6 +41,8 @@ public:
   void SetHeight(int Value) { SetBounds(GetLeft(), GetTop(), GetWidth(), Value); }
 
   Graphics::TColor GetColor() const { return Color_; }
+  // The background the control fills itself with, where it has one of its own (a form, a label).
+  // The style draws fields and buttons in their own colours whatever this says.
   void SetColor(Graphics::TColor Value);
   TFont GetFont() const { return Font_; }
   void SetFont(const TFont& Value);
@@ -48,8 +52,6 @@ public:
   // The place in the window's tab order; -1: none given.
   int GetTabOrder() const { return TabOrder_; }
   void SetTabOrder(int Value) { TabOrder_ = Value; }
-
-  static QPalette::ColorRole ColorRole(Graphics::TColor Color);
 
   // Whether a modal window that is up blocks the control's window: an application-modal one
   // blocks every window but itself and those opened from it, a window-modal one the windows it

@@ -1,7 +1,7 @@
 #include "TFont.h"
 
 #include "FontFamilies.h"
-#include "TControl.h"
+#include "SystemColors.h"
 
 #include <QWidget>
 #include <cstdlib>
@@ -17,7 +17,7 @@ void TFont::AssignTo(QWidget& Widget) const {
   Font.setUnderline(Style.testFlag(Graphics::fsUnderline));
   Font.setStrikeOut(Style.testFlag(Graphics::fsStrikeOut));
   Widget.setFont(Font);
-  QPalette Palette = Widget.palette();
-  Palette.setColor(Widget.foregroundRole(), Palette.color(TControl::ColorRole(Color)));
-  Widget.setPalette(Palette);
+  const QPalette::ColorRole Role = SystemColorRole(Color);
+  if (Widget.foregroundRole() != Role)
+    Widget.setForegroundRole(Role);
 }

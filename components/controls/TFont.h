@@ -27,6 +27,7 @@ public:
   Graphics::TColor Color = Graphics::clWindowText;
   Graphics::TFontCharset Charset = Graphics::DEFAULT_CHARSET;
 
-  // Gives Widget this font (its children that have no font of their own follow).
+  // Gives Widget this font (its children that have no font of their own follow), its text drawn
+  // in the palette role that plays Color.
   void AssignTo(QWidget& Widget) const;
 };

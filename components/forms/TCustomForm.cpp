@@ -2,6 +2,9 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 
 namespace {
 
@@ -39,11 +42,11 @@ void TCustomForm::SetBounds(int Left, int Top, int Width, int Height) {
 }
 
 int TCustomForm::GetLeft() const {
-  return frameGeometry().x();
+  return pos().x();
 }
 
 int TCustomForm::GetTop() const {
-  return frameGeometry().y();
+  return pos().y();
 }
 
 int TCustomForm::GetWidth() const {
@@ -71,6 +74,8 @@ void TCustomForm::FocusFirstControl() {
 
 void TCustomForm::showEvent(QShowEvent* Event) {
   QWidget::showEvent(Event);
+  if (!Shown_)
+    KeepOnScreen(); // before the window manager has it
   FitOuterSize();
   if (Shown_)
     return;
@@ -88,6 +93,27 @@ void TCustomForm::closeEvent(QCloseEvent* Event) {
   QWidget::closeEvent(Event);
   if (Event->isAccepted())
     emit Closed();
+}
+
+// The designed rectangle is the outer one, frame included, so it is known before a window manager
+// has framed the window. A window too large for the area shows at least its title bar and its
+// left edge.
+void TCustomForm::KeepOnScreen() {
+  if (!OuterSize_.isValid())
+    return;
+  const QPoint Designed(GetLeft(), GetTop());
+  QScreen* Screen = QGuiApplication::screenAt(Designed);
+  if (!Screen)
+    Screen = screen();
+  if (!Screen)
+    return;
+  const QRect Area = Screen->availableGeometry();
+  QPoint Placed = Area.topLeft();
+  if (OuterSize_.width() <= Area.width() && OuterSize_.height() <= Area.height())
+    Placed = QPoint(std::clamp(Designed.x(), Area.left(), Area.right() + 1 - OuterSize_.width()),
+                    std::clamp(Designed.y(), Area.top(), Area.bottom() + 1 - OuterSize_.height()));
+  if (Placed != Designed)
+    move(Placed);
 }
 
 // Width and Height include the window frame; the frame is only known once a window manager has

@@ -9,10 +9,12 @@
 
 // A top-level window built from a form description (see FormReader). Its caption is the window
 // title. Left and Top are its position on the screen, Width and Height its outer size including
-// the frame a window manager draws. When shown, and again whenever a message box over it has
-// closed, the first control in tab order gets the focus. Closing the application's main form
-// ends TApplication::Run. To assistive technology (a screen reader) it is a window named by its
-// caption.
+// the frame a window manager draws. It opens where Left and Top put it when it fits there in the
+// available area of its screen (the screen less panels); otherwise it moves just enough to fit,
+// or, when larger than the area either way, to the area's top-left corner. Its size stays as
+// designed. When shown, and again whenever a message box over it has closed, the first control in
+// tab order gets the focus. Closing the application's main form ends TApplication::Run. To
+// assistive technology (a screen reader) it is a window named by its caption.
 //
 // A description may set: the control properties (TControl.h), Caption, and the design-time
 // OldCreateOrder, PixelsPerInch and TextHeight, which are kept but change nothing. It lists the
@@ -55,6 +57,7 @@ protected:
   void closeEvent(QCloseEvent* Event) override;
 
 private:
+  void KeepOnScreen();
   void FitOuterSize();
 
   QPointer<QWidget> FirstInTabOrder_;
