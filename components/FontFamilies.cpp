@@ -17,7 +17,9 @@ void WarnIfNoHangul() {
   const QString Text = QCoreApplication::translate(
       "FontFamilies", "no installed font has Korean letters, so they will show as boxes; install "
                       "one, for example Debian's package fonts-nanum");
-  std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, Text.toLocal8Bit().constData());
+  // A warning that cannot be written to the standard error stream cannot be given at all.
+  static_cast<void>(std::fprintf(stderr, "%s: %s\n", program_invocation_short_name,
+                                 Text.toLocal8Bit().constData()));
 }
 
 } // namespace

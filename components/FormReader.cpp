@@ -61,7 +61,7 @@ public:
     const QJsonValue Components = Root.value(QStringLiteral("Components"));
     if (!Components.isUndefined() && !Components.isArray())
       Fail(Source_ + QStringLiteral(": 'Components' must be a list"));
-    for (const QJsonValue& Component : Components.toArray()) {
+    for (const auto& Component : Components.toArray()) {
       if (!Component.isObject())
         Fail(Source_ + QStringLiteral(": every entry of 'Components' must be an object"));
       Create(Component.toObject());
@@ -222,7 +222,7 @@ private:
                                    ? List(Where, Key, Value, QStringLiteral("a list of names"))
                                    : QJsonArray{Value};
       int Bits = 0;
-      for (const QJsonValue& Name : Names) {
+      for (const auto& Name : Names) {
         bool Known = false;
         const int Bit = Enum.keyToValue(String(Where, Key, Name).toUtf8().constData(), &Known);
         if (!Known)
@@ -246,7 +246,7 @@ private:
       return String(Where, Key, Value);
     case QMetaType::QStringList: {
       QStringList Texts;
-      for (const QJsonValue& Text : List(Where, Key, Value, QStringLiteral("a list of texts")))
+      for (const auto& Text : List(Where, Key, Value, QStringLiteral("a list of texts")))
         Texts << String(Where, Key, Text);
       return Texts;
     }
@@ -288,6 +288,7 @@ private:
     std::stable_sort(Order.begin(), Order.end(),
                      [](const auto& A, const auto& B) { return A.first < B.first; });
     std::vector<QWidget*> Controls;
+    Controls.reserve(Order.size());
     for (const auto& Entry : Order)
       Controls.push_back(Entry.second);
     Form_.SetTabOrder(Controls);

@@ -31,7 +31,7 @@ char LatinLetter(QChar C, bool* Capital = nullptr) {
     *Capital = Upper;
   if (Upper)
     return static_cast<char>(U - u'A' + 'a');
-  return U >= u'a' && U <= u'z' ? static_cast<char>(U) : 0;
+  return U >= u'a' && U <= u'z' ? static_cast<char>(U) : '\0';
 }
 
 Ending OfSyllable(char16_t Syllable) {
@@ -42,27 +42,27 @@ Ending OfSyllable(char16_t Syllable) {
 // The digits that end at End (exclusive), read as a number: by its last digit that is not 0
 // (일, 이, 삼 ...), else by the unit of its last place (십, 백, 천, 만, 억, 조 ...). After a
 // decimal point the digits are read one by one.
-Ending OfDigits(const QString& Text, int End) {
+Ending OfDigits(const QString& Text, qsizetype End) {
   constexpr std::array<Ending, 10> ByDigit = {
       Ending::Consonant, Ending::Rieul,     Ending::Vowel, Ending::Consonant, Ending::Vowel,
       Ending::Vowel,     Ending::Consonant, Ending::Rieul, Ending::Rieul,     Ending::Vowel};
   constexpr std::array<Ending, 5> ByGroup = {Ending::Consonant, Ending::Consonant, Ending::Vowel,
                                              Ending::Consonant, Ending::Vowel}; // 만 억 조 경 해
-  int Begin = End;
+  qsizetype Begin = End;
   while (Begin > 0 && DigitValue(Text[Begin - 1]) >= 0)
     --Begin;
   const int Last = DigitValue(Text[End - 1]);
   if (Last != 0 || (Begin > 0 && Text[Begin - 1] == QLatin1Char('.')))
     return ByDigit[Last];
-  int Zeros = 0;
+  qsizetype Zeros = 0;
   while (End - Zeros > Begin && DigitValue(Text[End - Zeros - 1]) == 0)
     ++Zeros;
   if (Zeros == End - Begin)
     return Ending::Consonant; // 영
   if (Zeros % 4 != 0)
     return Ending::Consonant; // 십, 백, 천
-  const int Group = Zeros / 4 - 1;
-  return Group < static_cast<int>(ByGroup.size()) ? ByGroup[Group] : Ending::Unknown;
+  const qsizetype Group = Zeros / 4 - 1;
+  return Group < static_cast<qsizetype>(ByGroup.size()) ? ByGroup[Group] : Ending::Unknown;
 }
 
 // Letter names: 엘 and 알 end in ㄹ, 엠 and 엔 in another consonant, all others in a vowel.
@@ -74,10 +74,10 @@ Ending OfLetterName(char Letter) {
 
 // The Latin word that ends at End: spelt out when it is one letter or in capitals, else read by
 // its ending as Korean writes English words (email 이메일, team 팀, line 라인, test 테스트).
-Ending OfLatin(const QString& Text, int End) {
+Ending OfLatin(const QString& Text, qsizetype End) {
   QByteArray Word;
   bool AllCapitals = true;
-  for (int I = End; I > 0; --I) {
+  for (qsizetype I = End; I > 0; --I) {
     bool Capital = false;
     const char Letter = LatinLetter(Text[I - 1], &Capital);
     if (!Letter)
@@ -98,7 +98,7 @@ Ending OfLatin(const QString& Text, int End) {
 }
 
 Ending OfArgument(const QString& Argument) {
-  int End = Argument.size();
+  qsizetype End = Argument.size();
   while (End > 0 && IsClosing(Argument[End - 1]))
     --End;
   if (End == 0)
@@ -128,7 +128,7 @@ constexpr std::array<Particle, 6> Particles = {{{u"은(는)", u"은", u"는"},
 
 // Copies the closing marks and the particle that follow a placeholder in Template at From to
 // Out, the particle in the form After needs; returns where copying stopped.
-int PutParticle(const QString& Template, int From, Ending After, QString& Out) {
+qsizetype PutParticle(const QString& Template, qsizetype From, Ending After, QString& Out) {
   while (From < Template.size() && IsClosing(Template[From]))
     Out += Template[From++];
   for (const Particle& P : Particles) {
@@ -151,7 +151,7 @@ int PutParticle(const QString& Template, int From, Ending After, QString& Out) {
 
 QString ArgWithParticles(const QString& Template, const QStringList& Arguments) {
   QString Out;
-  int I = 0;
+  qsizetype I = 0;
   while (I < Template.size()) {
     const QChar C = Template[I];
     const int Number = I + 1 < Template.size() ? Template[I + 1].digitValue() : -1;

@@ -43,7 +43,7 @@ void CatchQuitSignals() {
     ::sigaction(Signal, &Action, nullptr);
     sigaddset(&Signals, Signal);
   }
-  ::sigprocmask(SIG_UNBLOCK, &Signals, nullptr);
+  ::pthread_sigmask(SIG_UNBLOCK, &Signals, nullptr);
 }
 
 void WatchQuitSignals(std::function<void()> Quit) {

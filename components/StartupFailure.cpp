@@ -9,16 +9,19 @@
 
 namespace {
 
-const Translations* Texts = nullptr;
+const Translations* Catalogue = nullptr;
 
 QString Tr(const char* Source, const QStringList& Arguments = {}) {
-  return Texts->Text("StartupFailure", Source, Arguments);
+  return Catalogue->Text("StartupFailure", Source, Arguments);
 }
 
 void Say(const QString& Line) {
   constexpr int Longest = 300;
   const QString Shown = Line.size() > Longest ? Line.left(Longest) + QStringLiteral("…") : Line;
-  std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, Shown.toLocal8Bit().constData());
+  // The standard error stream is the one place to tell of a failure: if writing there fails too,
+  // nothing is left to try.
+  static_cast<void>(std::fprintf(stderr, "%s: %s\n", program_invocation_short_name,
+                                 Shown.toLocal8Bit().constData()));
 }
 
 QString Env(const char* Name) {
@@ -35,10 +38,9 @@ QString Tried() {
   if (!Platform.isEmpty())
     return Tr(QT_TRANSLATE_NOOP("StartupFailure", "platform %1 (from QT_QPA_PLATFORM)"),
               {Quoted(Platform)});
-  const QString Wayland = Tr(QT_TRANSLATE_NOOP("StartupFailure", "Wayland display %1"),
-                             {Quoted(Env("WAYLAND_DISPLAY"))});
-  const QString X =
-      Tr(QT_TRANSLATE_NOOP("StartupFailure", "X display %1"), {Quoted(Env("DISPLAY"))});
+  QString Wayland = Tr(QT_TRANSLATE_NOOP("StartupFailure", "Wayland display %1"),
+                       {Quoted(Env("WAYLAND_DISPLAY"))});
+  QString X = Tr(QT_TRANSLATE_NOOP("StartupFailure", "X display %1"), {Quoted(Env("DISPLAY"))});
   if (Env("WAYLAND_DISPLAY").isEmpty())
     return X;
   if (Env("DISPLAY").isEmpty())
@@ -69,8 +71,8 @@ QString Hint(const QString& Reason, const QString& Fatal) {
 } // namespace
 
 void ReportStartupFailure(const QStringList& ToolkitMessages, const QString& Fatal,
-                          const Translations& Translations) {
-  Texts = &Translations;
+                          const Translations& Texts) {
+  Catalogue = &Texts;
   const QString Platform = Env("QT_QPA_PLATFORM");
   const bool NamesADisplayPlatform = Platform.isEmpty() ||
                                      Platform.startsWith(QStringLiteral("xcb")) ||

@@ -65,6 +65,10 @@ bool IsNoteWithoutNews(const QString& Text) {
 
 QtMessageHandler PassedOnTo = nullptr;
 
+// Set when the teardown could not be registered to run before the toolkit's static objects are
+// destroyed: at exit the windows and the toolkit are then left to the system.
+bool TeardownUnordered = false;
+
 void RunMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
   if (!IsNoteWithoutNews(Text))
     PassedOnTo(Type, Context, Text);
@@ -104,7 +108,7 @@ void TApplication::FinalizeAtExit() {
 }
 
 void TApplication::FinalizeAtProcessEnd() {
-  if (Dispatching_ > 0) {
+  if (Dispatching_ > 0 || TeardownUnordered) {
     MainForm_ = nullptr;
     for (auto& Form : Forms_)
       static_cast<void>(Form.release());
@@ -122,8 +126,8 @@ void TApplication::FinalizeAtProcessEnd() {
 // created such objects (starting the toolkit, running the event loop, a report outside it):
 // it then runs before all of them.
 void TApplication::FinalizeBeforeStatics() {
-  if (Toolkit_)
-    std::atexit(FinalizeAtExit);
+  if (Toolkit_ && std::atexit(FinalizeAtExit) != 0)
+    TeardownUnordered = true;
 }
 
 void TApplication::Initialize() {
@@ -147,7 +151,8 @@ void TApplication::Initialize() {
     qInstallMessageHandler(RunMessageHandler);
     HeldOutput = nullptr;
     const std::string Output = Printed.Release();
-    std::fputs(Output.c_str(), stderr);
+    // Passed on as it came; a standard error stream that takes nothing leaves nowhere else to.
+    static_cast<void>(std::fputs(Output.c_str(), stderr));
     for (const HeldMessage& M : HeldMessages) {
       const QByteArray Category = M.Category.toLatin1();
       QMessageLogContext Context(nullptr, 0, nullptr, Category.constData());
