@@ -114,7 +114,7 @@ private:
         // Called straight through the form's generated dispatcher, so an exception from the
         // handler reaches CallEvent without passing through Qt's own code.
         return [Target, I](TObject* Sender) {
-          void* Arguments[] = {nullptr, &Sender};
+          void* Arguments[] = {nullptr, static_cast<void*>(&Sender)};
           Target->qt_metacall(QMetaObject::InvokeMetaMethod, I, Arguments);
         };
       }
@@ -139,7 +139,7 @@ private:
                     QString::fromLatin1(FieldClass->className()),
                     QString::fromLatin1(Component->metaObject()->className())));
     const QMetaProperty Field = Meta->property(Index);
-    if (!Field.write(&Form_, QVariant(Field.metaType(), &Component)))
+    if (!Field.write(&Form_, QVariant(Field.metaType(), static_cast<const void*>(&Component))))
       Fail(QStringLiteral("%1: cannot store component %2 in its field").arg(Source_, Quoted(Name)));
   }
 
@@ -273,7 +273,8 @@ private:
       if (!Target || !Names_.contains(R.Name) || !Target->metaObject()->inherits(Class))
         Fail(QStringLiteral("%1: %2 names %3, which is no %4 of the form")
                  .arg(Source_, R.Where, Quoted(R.Name), QString::fromLatin1(Class->className())));
-      R.Property.write(R.Object, QVariant(R.Property.metaType(), &Target));
+      R.Property.write(R.Object,
+                       QVariant(R.Property.metaType(), static_cast<const void*>(&Target)));
     }
   }
 

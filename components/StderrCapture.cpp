@@ -33,10 +33,11 @@ std::string StderrCapture::Release() {
   close(Saved_);
   Saved_ = -1;
   std::string Written;
-  std::rewind(Held_);
-  char Buffer[4096];
-  for (std::size_t Read = 0; (Read = std::fread(Buffer, 1, sizeof Buffer, Held_)) > 0;)
-    Written.append(Buffer, Read);
+  if (std::fseek(Held_, 0, SEEK_SET) == 0) {
+    char Buffer[4096];
+    for (std::size_t Read = 0; (Read = std::fread(Buffer, 1, sizeof Buffer, Held_)) > 0;)
+      Written.append(Buffer, Read);
+  }
   static_cast<void>(std::fclose(Held_));
   Held_ = nullptr;
   return Written;
