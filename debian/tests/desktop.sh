@@ -11,7 +11,14 @@ box_title='^korean-history-quiz$'
 entry=${QUIZ_DESKTOP_ENTRY:-/usr/share/applications/io.github.koreanhistoryquiz.KoreanHistoryQuiz.desktop}
 work=$(mktemp -d "${AUTOPKGTEST_TMP:-${TMPDIR:-/tmp}}/desktop.XXXXXX")
 server="" manager="" quiz=""
-trap 'for p in $quiz $manager $server; do kill -KILL "$p" 2>/dev/null; done; rm -rf "$work"' EXIT
+# The X server ended with SIGTERM, so that it removes its lock and socket.
+cleanup() {
+  [ -z "$quiz" ] || kill -KILL "$quiz" 2>/dev/null
+  for p in $manager $server; do kill -TERM "$p" 2>/dev/null; done
+  wait
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
 # A session of its own: runtime directory, no session bus, English messages (xdotool matches the
 # Korean title only in a UTF-8 locale).
