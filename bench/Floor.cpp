@@ -84,5 +84,5 @@ int main(int argc, char** argv) {
   Edit->setFocus(Qt::TabFocusReason);
 
   Window.show();
-  return App.exec();
+  return QApplication::exec();
 }

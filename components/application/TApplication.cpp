@@ -105,6 +105,10 @@ void PassOnWaiting() {
   Held.Waiting.clear();
 }
 
+// Set when the teardown could not be registered to run before the toolkit's static objects are
+// destroyed: at exit the windows and the toolkit are then left to the system.
+bool TeardownUnordered = false;
+
 void RunMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
   if (!Dispatched && StartupTranslations && IsThreadCreationFailure(Text))
     ReportStartupFailure({{QString::fromLatin1(Context.category ? Context.category : ""), Text}},
@@ -153,7 +157,7 @@ void TApplication::FinalizeAtExit() {
 }
 
 void TApplication::FinalizeAtProcessEnd() {
-  if (Dispatching_ > 0) {
+  if (Dispatching_ > 0 || TeardownUnordered) {
     MainForm_ = nullptr;
     Forms_.clear();
     static_cast<void>(Translations_.release());
@@ -169,8 +173,8 @@ void TApplication::FinalizeAtProcessEnd() {
 // created such objects (starting the toolkit, running the event loop, a report outside it):
 // it then runs before all of them.
 void TApplication::FinalizeBeforeStatics() {
-  if (Toolkit_)
-    std::atexit(FinalizeAtExit);
+  if (Toolkit_ && std::atexit(FinalizeAtExit) != 0)
+    TeardownUnordered = true;
 }
 
 void TApplication::Initialize() {

@@ -26,7 +26,8 @@ public:
       return;
     Last_ = Text;
     timespec Now{};
-    clock_gettime(CLOCK_REALTIME, &Now);
+    if (clock_gettime(CLOCK_REALTIME, &Now) != 0)
+      return; // a line without its time would mislead the measurement
     qCDebug(MemoPaintCategory, "memo-painted %lld %s",
             static_cast<long long>(Now.tv_sec) * 1000000000LL + Now.tv_nsec,
             Text.simplified().toUtf8().constData());

@@ -44,7 +44,8 @@ protected:
 private:
   AnsiString Contents() const;
   void Show(const AnsiString& Text);
-  void ApplyPending();
+  // Invoked by name from the event loop (Clear).
+  Q_INVOKABLE void ApplyPending();
 
   // What a Clear without AppendLine yet will leave.
   std::optional<AnsiString> Pending_;

@@ -2,6 +2,7 @@
 
 #include "Exception.h"
 
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -16,7 +17,10 @@ void Report(const Exception& E) noexcept {
   try {
     CurrentReport(E);
   } catch (...) {
-    // Reporting failed too (out of memory); dropping the report beats unwinding through Qt.
+    // Showing the report failed too (out of memory): the message goes to the standard error
+    // stream instead, as unwinding through Qt is no option.
+    static_cast<void>(
+        std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, E.Message().c_str()));
   }
 }
 

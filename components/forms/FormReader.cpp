@@ -65,7 +65,7 @@ public:
     const QJsonValue Components = Root.value(QStringLiteral("Components"));
     if (!Components.isUndefined() && !Components.isArray())
       Fail(Source_ + QStringLiteral(": 'Components' must be a list"));
-    for (const QJsonValue& Component : Components.toArray()) {
+    for (const auto& Component : Components.toArray()) {
       if (!Component.isObject())
         Fail(Source_ + QStringLiteral(": every entry of 'Components' must be an object"));
       Create(Component.toObject());
@@ -118,7 +118,7 @@ private:
         // Called straight through the form's generated dispatcher, so an exception from the
         // handler reaches CallEvent without passing through Qt's own code.
         return [Target, I](TObject* Sender) {
-          void* Arguments[] = {nullptr, &Sender};
+          void* Arguments[] = {nullptr, static_cast<void*>(&Sender)};
           Target->qt_metacall(QMetaObject::InvokeMetaMethod, I, Arguments);
         };
       }
@@ -143,7 +143,7 @@ private:
                     QString::fromLatin1(FieldClass->className()),
                     QString::fromLatin1(Component->metaObject()->className())));
     const QMetaProperty Field = Meta->property(Index);
-    if (!Field.write(&Form_, QVariant(Field.metaType(), &Component)))
+    if (!Field.write(&Form_, QVariant(Field.metaType(), static_cast<const void*>(&Component))))
       Fail(QStringLiteral("%1: cannot store component %2 in its field").arg(Source_, Quoted(Name)));
   }
 
@@ -225,7 +225,7 @@ private:
                                    ? List(Where, Key, Value, QStringLiteral("a list of names"))
                                    : QJsonArray{Value};
       int Bits = 0;
-      for (const QJsonValue& Name : Names) {
+      for (const auto& Name : Names) {
         bool Known = false;
         const int Bit = Enum.keyToValue(String(Where, Key, Name).toUtf8().constData(), &Known);
         if (!Known)
@@ -249,7 +249,7 @@ private:
       return String(Where, Key, Value);
     case QMetaType::QStringList: {
       QStringList Texts;
-      for (const QJsonValue& Text : List(Where, Key, Value, QStringLiteral("a list of texts")))
+      for (const auto& Text : List(Where, Key, Value, QStringLiteral("a list of texts")))
         Texts << String(Where, Key, Text);
       return Texts;
     }
@@ -276,7 +276,8 @@ private:
       if (!Target || !Names_.contains(R.Name) || !Target->metaObject()->inherits(Class))
         Fail(QStringLiteral("%1: %2 names %3, which is no %4 of the form")
                  .arg(Source_, R.Where, Quoted(R.Name), QString::fromLatin1(Class->className())));
-      if (!R.Property.write(R.Object, QVariant(R.Property.metaType(), &Target)))
+      if (!R.Property.write(R.Object,
+                            QVariant(R.Property.metaType(), static_cast<const void*>(&Target))))
         Fail(QStringLiteral("%1: %2 cannot be set").arg(Source_, R.Where));
     }
   }
@@ -292,6 +293,7 @@ private:
     std::stable_sort(Order.begin(), Order.end(),
                      [](const auto& A, const auto& B) { return A.first < B.first; });
     std::vector<QWidget*> Controls;
+    Controls.reserve(Order.size());
     for (const auto& Entry : Order)
       Controls.push_back(Entry.second);
     Form_.SetTabOrder(Controls);

@@ -28,31 +28,31 @@ Ending OfSyllable(char16_t Syllable) {
 // (일, 이, 삼 ...), else by the word it ends on: 십, 백 or 천 below ten thousand, and above it
 // the unit of its group of four places (만, 억, 조, 경, 해: 10만, 1000억, 10조). After a decimal
 // point the digits are read one by one.
-Ending OfDigits(const QString& Text, int End) {
+Ending OfDigits(const QString& Text, qsizetype End) {
   constexpr std::array<Ending, 10> ByDigit = {
       Ending::Consonant, Ending::Rieul,     Ending::Vowel, Ending::Consonant, Ending::Vowel,
       Ending::Vowel,     Ending::Consonant, Ending::Rieul, Ending::Rieul,     Ending::Vowel};
   constexpr std::array<Ending, 5> ByGroup = {Ending::Consonant, Ending::Consonant, Ending::Vowel,
                                              Ending::Consonant, Ending::Vowel}; // 만 억 조 경 해
-  int Begin = End;
+  qsizetype Begin = End;
   while (Begin > 0 && DigitValue(Text[Begin - 1]) >= 0)
     --Begin;
   const int Last = DigitValue(Text[End - 1]);
   if (Last != 0 || (Begin > 0 && Text[Begin - 1] == QLatin1Char('.')))
     return ByDigit[Last];
-  int Zeros = 0;
+  qsizetype Zeros = 0;
   while (End - Zeros > Begin && DigitValue(Text[End - Zeros - 1]) == 0)
     ++Zeros;
   if (Zeros == End - Begin)
     return Ending::Consonant; // 영
   if (Zeros < 4)
     return Ending::Consonant; // 십, 백, 천
-  const int Group = Zeros / 4 - 1;
-  return Group < static_cast<int>(ByGroup.size()) ? ByGroup[Group] : Ending::Unknown;
+  const qsizetype Group = Zeros / 4 - 1;
+  return Group < static_cast<qsizetype>(ByGroup.size()) ? ByGroup[Group] : Ending::Unknown;
 }
 
 Ending OfArgument(const QString& Argument) {
-  int End = Argument.size();
+  qsizetype End = Argument.size();
   while (End > 0 && IsClosing(Argument[End - 1]))
     --End;
   if (End == 0)
@@ -80,7 +80,7 @@ constexpr std::array<Particle, 6> Particles = {{{u"은(는)", u"은", u"는"},
 
 // Copies the closing marks and the particle that follow a placeholder in Template at From to
 // Out, the particle in the form After needs; returns where copying stopped.
-int PutParticle(const QString& Template, int From, Ending After, QString& Out) {
+qsizetype PutParticle(const QString& Template, qsizetype From, Ending After, QString& Out) {
   while (From < Template.size() && IsClosing(Template[From]))
     Out += Template[From++];
   for (const Particle& P : Particles) {
@@ -103,7 +103,7 @@ int PutParticle(const QString& Template, int From, Ending After, QString& Out) {
 
 QString ArgWithParticles(const QString& Template, const QStringList& Arguments) {
   QString Out;
-  int I = 0;
+  qsizetype I = 0;
   while (I < Template.size()) {
     const QChar C = Template[I];
     const int Number = I + 1 < Template.size() ? Template[I + 1].digitValue() : -1;
