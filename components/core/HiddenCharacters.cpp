@@ -31,6 +31,7 @@ bool IsHiddenCharacter(char32_t C) {
 
 std::string HiddenCharacterCode(char32_t C) {
   char Code[16];
-  std::snprintf(Code, sizeof Code, "<U+%04X>", static_cast<unsigned>(C));
+  // At most "<U+10FFFF>" and its terminator: it always fits.
+  static_cast<void>(std::snprintf(Code, sizeof Code, "<U+%04X>", static_cast<unsigned>(C)));
   return Code;
 }

@@ -12,6 +12,8 @@
 namespace {
 
 constexpr std::size_t QuotedLimit = 40;
+constexpr char32_t FirstStrongIsolate = 0x2068;
+constexpr char32_t PopDirectionalIsolate = 0x2069;
 
 bool IsSpace(char32_t C) {
   return C == ' ' || (C >= '\t' && C <= '\r') || C == 0xA0 || C == 0x3000;
@@ -28,7 +30,8 @@ bool IsControl(char32_t C) {
 // seen or that reorder text are shown by their codes (HiddenCharacters.h), so that the user sees
 // why the text was not taken. The cut comes after QuotedLimit characters as shown.
 AnsiString Quote(const std::u32string& Chars) {
-  AnsiString Out = "'\u2068";
+  AnsiString Out = "'";
+  AppendUtf8(Out, FirstStrongIsolate);
   std::size_t Shown = 0;
   std::size_t I = 0;
   for (; I < Chars.size(); ++I) {
@@ -48,7 +51,8 @@ AnsiString Quote(const std::u32string& Chars) {
   }
   if (I < Chars.size())
     Out += "\u2026";
-  return Out + "\u2069'";
+  AppendUtf8(Out, PopDirectionalIsolate);
+  return Out + "'";
 }
 
 // White space around the number is ignored, so text of nothing else is reported as empty. That
