@@ -95,7 +95,7 @@ QStringList WordsFor(Shortage Kind) {
   const auto Error = [](int Number) { return QString::fromLocal8Bit(std::strerror(Number)); };
   if (Kind == Shortage::Descriptors)
     return {Error(EMFILE), Error(ENFILE), QStringLiteral("Too many open files")};
-  return {Error(ENOMEM), QStringLiteral("Cannot allocate memory"),
+  return {Error(ENOMEM), QStringLiteral("Cannot allocate memory"), QStringLiteral("Out of memory"),
           QStringLiteral("Thread creation error"), QStringLiteral("failed to map segment")};
 }
 
@@ -159,8 +159,12 @@ Shortage ShortageNow() {
   return Shortage::None;
 }
 
-bool IsThreadCreationFailure(const QString& Text) {
+bool IsThreadFailure(const QString& Text) {
   return Text.startsWith(QStringLiteral("QThread::start: Thread creation error"));
+}
+
+bool IsBrokenConnection(const QString& Text) {
+  return Text.startsWith(QStringLiteral("The X11 connection broke"));
 }
 
 void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages, const QStringList& Printed,

@@ -33,6 +33,9 @@ Shortage ShortageNow();
                                        const QStringList& Printed, const QString& Fatal,
                                        Shortage Found, const Translations& Texts);
 
-// Whether Text is the toolkit's word that it could not start a thread: where that happens
-// before the event loop runs, the toolkit waits for that thread for ever.
-bool IsThreadCreationFailure(const QString& Text);
+// Words of the toolkit's that mean it cannot go on: that it could not start a thread (which,
+// before the event loop runs, it waits for for ever), and that its connection to the X server
+// broke (where it ends the process itself, with a line or three of its own that do not name the
+// cause when that is a shortage).
+bool IsThreadFailure(const QString& Text);
+bool IsBrokenConnection(const QString& Text);

@@ -77,11 +77,11 @@ bool IsNoteWithoutNews(const QString& Text) {
 
 void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
   const std::lock_guard<std::mutex> Guard(Held.Lock);
-  // Qt's last word, or a thread it could not start, which it would wait for for ever.
+  // Qt's last word, or one that it cannot go on (IsThreadFailure, IsBrokenConnection).
   if (Type == QtFatalMsg)
     ReportHeld(Text);
   Held.Said.push_back({QString::fromLatin1(Context.category ? Context.category : ""), Text});
-  if (IsThreadCreationFailure(Text))
+  if (IsThreadFailure(Text) || IsBrokenConnection(Text))
     ReportHeld(Text);
   if (IsNoteWithoutNews(Text))
     return;
@@ -104,10 +104,16 @@ void PassOnWaiting() {
   Held.Waiting.clear();
 }
 
+// Before the event loop has run, a word that Qt cannot go on still ends the start in the one
+// report; after it, only a connection that broke for want of descriptors or memory, which Qt
+// would not name.
 void RunMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
-  if (!Dispatched && StartupTranslations && IsThreadCreationFailure(Text))
-    ReportStartupFailure({{QString::fromLatin1(Context.category ? Context.category : ""), Text}},
-                         {}, Text, ShortageNow(), *StartupTranslations);
+  if (StartupTranslations && (IsThreadFailure(Text) || IsBrokenConnection(Text))) {
+    const Shortage Found = ShortageNow();
+    if (!Dispatched || (IsBrokenConnection(Text) && Found != Shortage::None))
+      ReportStartupFailure({{QString::fromLatin1(Context.category ? Context.category : ""), Text}},
+                           {}, Text, Found, *StartupTranslations);
+  }
   if (!IsNoteWithoutNews(Text))
     PassedOnTo(Type, Context, ForTerminal(Text));
 }
