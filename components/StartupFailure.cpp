@@ -4,6 +4,7 @@
 #include "Translations.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -159,6 +160,26 @@ Shortage ShortageNow() {
   return Shortage::None;
 }
 
+Shortage ShortageBeforeStart() {
+  constexpr rlim_t Needed = 7;
+  const auto Free = [] {
+    rlimit Limit = {};
+    if (getrlimit(RLIMIT_NOFILE, &Limit) != 0 || Limit.rlim_cur >= 256)
+      return Needed;
+    rlim_t Count = 0;
+    for (rlim_t Fd = 0; Fd < Limit.rlim_cur; ++Fd)
+      Count += fcntl(static_cast<int>(Fd), F_GETFD) < 0 && errno == EBADF;
+    return Count;
+  };
+  if (Free() >= Needed)
+    return Shortage::None;
+  rlimit Limit = {};
+  getrlimit(RLIMIT_NOFILE, &Limit);
+  Limit.rlim_cur = Limit.rlim_max == RLIM_INFINITY ? 1024 : std::min<rlim_t>(Limit.rlim_max, 1024);
+  setrlimit(RLIMIT_NOFILE, &Limit);
+  return Free() >= Needed ? Shortage::None : Shortage::Descriptors;
+}
+
 bool IsThreadFailure(const QString& Text) {
   return Text.startsWith(QStringLiteral("QThread::start: Thread creation error"));
 }
@@ -202,7 +223,7 @@ void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages, const QSt
   }
   const QString LastWord = Fatal.section(QLatin1Char('\n'), 0, 0).trimmed();
   Said << LastWord;
-  if (Reasons.isEmpty())
+  if (Reasons.isEmpty() && !LastWord.isEmpty())
     Reasons << LastWord;
   const QString Reason = Reasons.join(QStringLiteral("; "));
 
@@ -211,7 +232,9 @@ void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages, const QSt
   if (Short != Shortage::None) {
     Say(ShortageLine(Short));
     const QString Named = Naming(Short, Said);
-    Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "Qt says: %1"), {Named.isEmpty() ? Reason : Named}));
+    if (!Named.isEmpty() || !Reason.isEmpty())
+      Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "Qt says: %1"),
+             {Named.isEmpty() ? Reason : Named}));
   } else {
     Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "Qt says: %1"), {Reason}));
     const QString Advice = Hint(Platform, Reason, Fatal);

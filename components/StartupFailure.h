@@ -21,6 +21,13 @@ enum class Shortage { None, Descriptors, Memory };
 // not load, for want of a descriptor to open it or of room to map it).
 Shortage ShortageNow();
 
+// Before the toolkit starts: whether it will have the descriptors it needs (seven more than are
+// open), the soft limit raised towards the hard one where that helps. The toolkit takes some ten
+// descriptors (its display connection, event wake-ups, D-Bus, shared memory, the plugins and
+// fonts it opens on the way); with fewer it crashes (GLib), hangs (an X reply that carries a
+// descriptor) or loses its input method, without saying why.
+Shortage ShortageBeforeStart();
+
 // Tells, in at most three lines on standard error, why the toolkit could not start: which
 // display or platform was tried, and the toolkit's own reason (Messages: what it said while
 // starting; Printed: the lines its libraries printed; Fatal: its last word) with a hint that fits

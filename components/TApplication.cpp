@@ -190,6 +190,8 @@ void TApplication::Initialize() {
     Translations_ = std::make_unique<Translations>();
   StartupTranslations = Translations_.get();
   if (!QApplication::instance()) {
+    if (ShortageBeforeStart() != Shortage::None)
+      ReportStartupFailure({}, {}, QString(), Shortage::Descriptors, *StartupTranslations);
     StderrCapture Printed;
     Held.Output = &Printed;
     PassedOnTo = qInstallMessageHandler(StartupMessageHandler);

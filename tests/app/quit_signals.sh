@@ -71,9 +71,10 @@ starved() {
     told "$1" "$status" "$4"
   fi
 }
-# Too few descriptors: the window comes up, then waits for ever for the shared memory it was to
-# paint into, whose descriptor could not be passed to it.
-for limit in 10 11; do
+# Too few descriptors: GLib gives up on a thread's wake-up pipe and crashes, or the window comes
+# up, then waits for ever for the shared memory it was to paint into, whose descriptor could not
+# be passed to it.
+for limit in 9 10 11 12 13; do
   starved "ulimit -n $limit" "-n $limit" shown "too few file descriptors"
 done
 # Too little memory: a thread the toolkit needs cannot start, or its X connection fails while it
