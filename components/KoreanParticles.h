@@ -10,9 +10,10 @@
 // consonant, (이) as in (이)라는 and (으) as in (으)로 (which a final ㄹ also drops: 일로).
 // Closing quotes and brackets between the placeholder and the particle are passed over.
 //
-// The sound is read off the argument's last letter, closing quotes and brackets left aside: a
-// Hangul syllable by its final consonant; digits as the number is read (3 삼, 10 십, 2000 이천);
-// Latin letters by their names when one stands alone or in capitals (HTML 에이치티엠엘), else by
-// the ending of the word (game 게임). Where that tells nothing (a symbol, nothing at all) the
-// particle stays as written, both forms.
+// The sound is read off the argument's last letter, closing quotes and brackets (and U+2069, the
+// end of a text isolated for bidirectional display) left aside: a Hangul syllable by its final
+// consonant; digits as the number is read (3 삼, 10 십, 2000 이천); Latin letters by their names
+// when one stands alone or in capitals (HTML 에이치티엠엘), else by the ending of the word (game
+// 게임). Where that tells nothing (a symbol, nothing at all) the particle stays as written, both
+// forms.
 QString ArgWithParticles(const QString& Template, const QStringList& Arguments);

@@ -77,7 +77,7 @@ bool IsNoteWithoutNews(const QString& Text) {
 
 void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
   const std::lock_guard<std::mutex> Guard(Held.Lock);
-  // Qt's last word, or one that it cannot go on (IsThreadFailure, IsBrokenConnection).
+  // Qt's last word, or its word that it cannot go on (IsThreadFailure, IsBrokenConnection).
   if (Type == QtFatalMsg)
     ReportHeld(Text);
   Held.Said.push_back({QString::fromLatin1(Context.category ? Context.category : ""), Text});
@@ -104,9 +104,9 @@ void PassOnWaiting() {
   Held.Waiting.clear();
 }
 
-// Before the event loop has run, a word that Qt cannot go on still ends the start in the one
-// report; after it, only a connection that broke for want of descriptors or memory, which Qt
-// would not name.
+// Qt's word that it cannot go on still ends the start in the one report as long as the event loop
+// has not run; after that, only where its connection broke for want of descriptors or memory,
+// which it would not name.
 void RunMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
   if (StartupTranslations && (IsThreadFailure(Text) || IsBrokenConnection(Text))) {
     const Shortage Found = ShortageNow();
