@@ -37,7 +37,8 @@ void RestoreCrashHandlers() {
 }
 
 void OnCrash(int Signal, siginfo_t* Info, void*) {
-  StderrCapture::Spill(); // puts the previous handlers back
+  StderrCapture::Spill();
+  RestoreCrashHandlers(); // done by Spill too, unless a release has just begun
   // A faulting instruction runs again as the handler returns and faults again, now into the
   // previous handler (which then sees the fault as it was) or the default action. Anything else
   // (abort, kill, a breakpoint, a system call refused) is raised again for them.
@@ -132,12 +133,12 @@ void SetSanitizerDeathCallbacks(void (*Callback)()) {
         if (void* Handle = dlopen(Object->dlpi_name, RTLD_LAZY | RTLD_NOLOAD)) {
           using Setter = void (*)(void (*)());
           if (void* Set = dlsym(Handle, "__sanitizer_set_death_callback"))
-            reinterpret_cast<Setter>(Set)(reinterpret_cast<void (*)()>(Data));
+            reinterpret_cast<Setter>(Set)(*static_cast<void (**)()>(Data));
           dlclose(Handle);
         }
         return 0;
       },
-      reinterpret_cast<void*>(Callback));
+      &Callback);
 }
 
 int MakeMemoryFile() {
