@@ -78,11 +78,11 @@ bool IsNoteWithoutNews(const QString& Text) {
 
 void StartupMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
   const std::lock_guard<std::mutex> Guard(Held.Lock);
-  // Qt's last word, or a thread it could not start, which it would wait for for ever.
+  // Qt's last word, or its word that it cannot go on (IsThreadFailure, IsBrokenConnection).
   if (Type == QtFatalMsg)
     ReportHeld(Text);
   Held.Said.push_back({QString::fromLatin1(Context.category ? Context.category : ""), Text});
-  if (IsThreadCreationFailure(Text))
+  if (IsThreadFailure(Text) || IsBrokenConnection(Text))
     ReportHeld(Text);
   if (IsNoteWithoutNews(Text))
     return;
@@ -109,10 +109,16 @@ void PassOnWaiting() {
 // destroyed: at exit the windows and the toolkit are then left to the system.
 bool TeardownUnordered = false;
 
+// Qt's word that it cannot go on still ends the start in the one report as long as the event loop
+// has not run; after that, only where its connection broke for want of descriptors or memory,
+// which it would not name.
 void RunMessageHandler(QtMsgType Type, const QMessageLogContext& Context, const QString& Text) {
-  if (!Dispatched && StartupTranslations && IsThreadCreationFailure(Text))
-    ReportStartupFailure({{QString::fromLatin1(Context.category ? Context.category : ""), Text}},
-                         {}, Text, ShortageNow(), *StartupTranslations);
+  if (StartupTranslations && (IsThreadFailure(Text) || IsBrokenConnection(Text))) {
+    const Shortage Found = ShortageNow();
+    if (!Dispatched || (IsBrokenConnection(Text) && Found != Shortage::None))
+      ReportStartupFailure({{QString::fromLatin1(Context.category ? Context.category : ""), Text}},
+                           {}, Text, Found, *StartupTranslations);
+  }
   if (!IsNoteWithoutNews(Text))
     PassedOnTo(Type, Context, QString::fromStdString(ForTerminal(Text.toStdString())));
 }
@@ -190,6 +196,8 @@ void TApplication::Initialize() {
     Translations_ = std::make_unique<Translations>();
   StartupTranslations = Translations_.get();
   if (!QApplication::instance()) {
+    if (ShortageBeforeStart() != Shortage::None)
+      ReportStartupFailure({}, {}, QString(), Shortage::Descriptors, *StartupTranslations);
     StderrCapture Printed;
     Held.Output = &Printed;
     PassedOnTo = qInstallMessageHandler(StartupMessageHandler);

@@ -11,7 +11,8 @@
 // final ㄹ also drops: 일로). Closing quotes and brackets between the placeholder and the
 // particle are passed over.
 //
-// The sound is read off the argument's last character, closing quotes and brackets left aside:
+// The sound is read off the argument's last character, closing quotes and brackets (and U+2069,
+// the end of a text isolated for bidirectional display) left aside:
 // a Hangul syllable by its final consonant, digits as the number is read (3 삼, 10 십, 2000 이천,
 // 10조). Anything else (Latin letters, whose reading is a guess, symbols, nothing at all) keeps
 // the particle as written, in both forms, as Korean software writes it where it cannot know.

@@ -140,8 +140,9 @@ TEST_F(Answering, TextThatIsNoNumberIsReportedAndStaysToBeCorrected) {
     EXPECT_EQ(Shown(Form1->Edit1), Text);
     EXPECT_EQ(Form1->focusWidget(), Form1->Edit1) << "not ready for the next try";
     // The text quoted is isolated, so that no character in it can turn the words around.
-    Expected << (Text.isEmpty() ? QString("(error) '' is not a valid integer")
-                                : QString("(error) '\u2068%1\u2069' is not a valid integer").arg(Text));
+    Expected << (Text.isEmpty()
+                     ? QString("(error) '' is not a valid integer")
+                     : QString("(error) '\u2068%1\u2069' is not a valid integer").arg(Text));
   }
   EXPECT_EQ(Watcher_.Texts(), Expected);
   EXPECT_EQ(CurrentQuestion, 0);
@@ -221,9 +222,10 @@ TEST_F(QuizWindowLanguage, WordsAroundTheQuizSpeakTheUsersLanguageAndItsOwnStayA
   Expected << "OK" << (Language == "de" ? "&Rückgängig" : "&Undo");
   if (Language == "ko")
     Expected =
-        QString("(error) '\u2068abc\u2069'은(는) 올바른 정수가 아닙니다|(error) '\u20683번\u2069'은 "
-                "올바른 정수가 아닙니다|(error) 빈 값은 올바른 정수가 아닙니다|(error) "
-                "'\u20682147483648\u2069'은 올바른 정수가 아닙니다|확인|실행 취소(&U)")
+        QString(
+            "(error) '\u2068abc\u2069'은(는) 올바른 정수가 아닙니다|(error) '\u20683번\u2069'은 "
+            "올바른 정수가 아닙니다|(error) 빈 값은 올바른 정수가 아닙니다|(error) "
+            "'\u20682147483648\u2069'은 올바른 정수가 아닙니다|확인|실행 취소(&U)")
             .split('|');
 
   ASSERT_TRUE(QTest::qWaitFor([] { return !Form1->Memo1->toPlainText().isEmpty(); }));

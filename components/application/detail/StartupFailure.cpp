@@ -5,6 +5,7 @@
 #include "Translations.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -93,7 +94,7 @@ QStringList WordsFor(Shortage Kind) {
   const auto Error = [](int Number) { return QString::fromLocal8Bit(std::strerror(Number)); };
   if (Kind == Shortage::Descriptors)
     return {Error(EMFILE), Error(ENFILE), QStringLiteral("Too many open files")};
-  return {Error(ENOMEM), QStringLiteral("Cannot allocate memory"),
+  return {Error(ENOMEM), QStringLiteral("Cannot allocate memory"), QStringLiteral("Out of memory"),
           QStringLiteral("Thread creation error"), QStringLiteral("failed to map segment")};
 }
 
@@ -157,8 +158,32 @@ Shortage ShortageNow() {
   return Shortage::None;
 }
 
-bool IsThreadCreationFailure(const QString& Text) {
+Shortage ShortageBeforeStart() {
+  constexpr rlim_t Needed = 7;
+  const auto Free = [] {
+    rlimit Limit = {};
+    if (getrlimit(RLIMIT_NOFILE, &Limit) != 0 || Limit.rlim_cur >= 256)
+      return Needed;
+    rlim_t Count = 0;
+    for (rlim_t Fd = 0; Fd < Limit.rlim_cur; ++Fd)
+      Count += fcntl(static_cast<int>(Fd), F_GETFD) < 0 && errno == EBADF;
+    return Count;
+  };
+  if (Free() >= Needed)
+    return Shortage::None;
+  rlimit Limit = {};
+  getrlimit(RLIMIT_NOFILE, &Limit);
+  Limit.rlim_cur = Limit.rlim_max == RLIM_INFINITY ? 1024 : std::min<rlim_t>(Limit.rlim_max, 1024);
+  setrlimit(RLIMIT_NOFILE, &Limit);
+  return Free() >= Needed ? Shortage::None : Shortage::Descriptors;
+}
+
+bool IsThreadFailure(const QString& Text) {
   return Text.startsWith(QStringLiteral("QThread::start: Thread creation error"));
+}
+
+bool IsBrokenConnection(const QString& Text) {
+  return Text.startsWith(QStringLiteral("The X11 connection broke"));
 }
 
 void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages, const QStringList& Printed,
@@ -196,7 +221,7 @@ void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages, const QSt
   }
   const QString LastWord = Fatal.section(QLatin1Char('\n'), 0, 0).trimmed();
   Said << LastWord;
-  if (Reasons.isEmpty())
+  if (Reasons.isEmpty() && !LastWord.isEmpty())
     Reasons << LastWord;
   const QString Reason = Reasons.join(QStringLiteral("; "));
 
@@ -205,7 +230,9 @@ void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages, const QSt
   if (Short != Shortage::None) {
     Say(ShortageLine(Short));
     const QString Named = Naming(Short, Said);
-    Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "Qt says: %1"), {Named.isEmpty() ? Reason : Named}));
+    if (!Named.isEmpty() || !Reason.isEmpty())
+      Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "Qt says: %1"),
+             {Named.isEmpty() ? Reason : Named}));
   } else {
     Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "Qt says: %1"), {Reason}));
     const QString Advice = Hint(Platform, Reason, Fatal);

@@ -21,6 +21,13 @@ enum class Shortage { None, Descriptors, Memory };
 // not load, for want of a descriptor to open it or of room to map it).
 Shortage ShortageNow();
 
+// Before the toolkit starts: whether it will have the descriptors it needs (seven more than are
+// open), the soft limit raised towards the hard one where that helps. The toolkit takes some ten
+// descriptors (its display connection, event wake-ups, D-Bus, shared memory, the plugins and
+// fonts it opens on the way); with fewer it crashes (GLib), hangs (an X reply that carries a
+// descriptor) or loses its input method, without saying why.
+Shortage ShortageBeforeStart();
+
 // Tells, in at most three lines on standard error, why the toolkit could not start: which
 // display or platform was tried, and the toolkit's own reason (Messages: what it said while
 // starting; Printed: the lines its libraries printed; Fatal: its last word) with a hint that fits
@@ -33,6 +40,9 @@ Shortage ShortageNow();
                                        const QStringList& Printed, const QString& Fatal,
                                        Shortage Found, const Translations& Texts);
 
-// Whether Text is the toolkit's word that it could not start a thread: where that happens
-// before the event loop runs, the toolkit waits for that thread for ever.
-bool IsThreadCreationFailure(const QString& Text);
+// Words of the toolkit's that mean it cannot go on: that it could not start a thread (which,
+// before the event loop runs, it waits for for ever), and that its connection to the X server
+// broke (where it ends the process itself, with a line or three of its own that do not name the
+// cause when that is a shortage).
+bool IsThreadFailure(const QString& Text);
+bool IsBrokenConnection(const QString& Text);

@@ -8,13 +8,15 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <iterator>
+#include <link.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
-// Set by a sanitizer's runtime when the program is built with one: called before it ends the
-// process after a report.
+// Present when the program is built with a sanitizer: sets what its runtime calls before it ends
+// the process after a report.
 extern "C" void __sanitizer_set_death_callback(void (*Callback)()) __attribute__((weak));
 
 namespace {
@@ -35,7 +37,8 @@ void RestoreCrashHandlers() {
 }
 
 void OnCrash(int Signal, siginfo_t* Info, void*) {
-  StderrCapture::Spill(); // puts the previous handlers back
+  StderrCapture::Spill();
+  RestoreCrashHandlers(); // done by Spill too, unless a release has just begun
   // A faulting instruction runs again as the handler returns and faults again, now into the
   // previous handler (which then sees the fault as it was) or the default action. Anything else
   // (abort, kill, a breakpoint, a system call refused) is raised again for them.
@@ -117,6 +120,27 @@ int GiveBack() {
   return Held;
 }
 
+// Has every sanitizer runtime in the process (AddressSanitizer's and UndefinedBehaviorSanitizer's
+// each keep their own) call Callback before it ends the process after a report.
+void SetSanitizerDeathCallbacks(void (*Callback)()) {
+  if (!__sanitizer_set_death_callback)
+    return;
+  __sanitizer_set_death_callback(Callback);
+  dl_iterate_phdr(
+      [](dl_phdr_info* Object, std::size_t, void* Data) {
+        if (!Object->dlpi_name || !*Object->dlpi_name)
+          return 0;
+        if (void* Handle = dlopen(Object->dlpi_name, RTLD_LAZY | RTLD_NOLOAD)) {
+          using Setter = void (*)(void (*)());
+          if (void* Set = dlsym(Handle, "__sanitizer_set_death_callback"))
+            reinterpret_cast<Setter>(Set)(*static_cast<void (**)()>(Data));
+          dlclose(Handle);
+        }
+        return 0;
+      },
+      &Callback);
+}
+
 int MakeMemoryFile() {
   const int Fd = memfd_create("held-stderr", MFD_CLOEXEC);
   return Fd >= 0 ? Fd : open("/tmp", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
@@ -144,8 +168,7 @@ StderrCapture::StderrCapture() {
   SetCrashHandlers();
   static const bool Registered = [] {
     std::atexit([] { Spill(); });
-    if (__sanitizer_set_death_callback)
-      __sanitizer_set_death_callback([] { Spill(); });
+    SetSanitizerDeathCallbacks([] { Spill(); });
     return true;
   }();
   static_cast<void>(Registered);
