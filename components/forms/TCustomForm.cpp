@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -72,10 +73,16 @@ void TCustomForm::FocusFirstControl() {
     FirstInTabOrder_->setFocus(Qt::OtherFocusReason);
 }
 
+// Placed before the window exists on the screen: a position given then is the frame's, which
+// afterwards, until the window manager has framed it, would be taken as the client area's.
+void TCustomForm::setVisible(bool Visible) {
+  if (Visible && !Shown_)
+    KeepOnScreen();
+  QWidget::setVisible(Visible);
+}
+
 void TCustomForm::showEvent(QShowEvent* Event) {
   QWidget::showEvent(Event);
-  if (!Shown_)
-    KeepOnScreen(); // before the window manager has it
   FitOuterSize();
   if (Shown_)
     return;
@@ -98,6 +105,12 @@ void TCustomForm::closeEvent(QCloseEvent* Event) {
 // The designed rectangle is the outer one, frame included, so it is known before a window manager
 // has framed the window. A window too large for the area shows at least its title bar and its
 // left edge.
+//
+// The frame's sides are whole physical pixels, which Qt rounds to scaled ones. At a scale such as
+// 1.5 they may round down, and the outer size fitted to them (FitOuterSize) then comes out a
+// physical pixel larger than designed; a window moved against the area's far edges keeps a scaled
+// pixel from them for that. Not at scales where every physical length is a whole or half number
+// of scaled pixels (1 and 2), whose halves round up.
 void TCustomForm::KeepOnScreen() {
   if (!OuterSize_.isValid())
     return;
@@ -108,10 +121,16 @@ void TCustomForm::KeepOnScreen() {
   if (!Screen)
     return;
   const QRect Area = Screen->availableGeometry();
+  const qreal HalvesPerPixel = 2 / Screen->devicePixelRatio();
+  const int Slack = std::abs(HalvesPerPixel - std::round(HalvesPerPixel)) < 1e-6 ? 0 : 1;
   QPoint Placed = Area.topLeft();
   if (OuterSize_.width() <= Area.width() && OuterSize_.height() <= Area.height())
-    Placed = QPoint(std::clamp(Designed.x(), Area.left(), Area.right() + 1 - OuterSize_.width()),
-                    std::clamp(Designed.y(), Area.top(), Area.bottom() + 1 - OuterSize_.height()));
+    Placed =
+        QPoint(std::clamp(Designed.x(), Area.left(),
+                          std::max(Area.left(), Area.right() + 1 - OuterSize_.width() - Slack)),
+               std::clamp(Designed.y(), Area.top(),
+                          std::max(Area.top(), Area.bottom() + 1 - OuterSize_.height() - Slack)));
+  OpenAt_ = Placed;
   if (Placed != Designed)
     move(Placed);
 }
@@ -127,4 +146,8 @@ void TCustomForm::FitOuterSize() {
     return;
   OuterSizeFitted_ = true;
   resize(OuterSize_ - Frame);
+  // A window manager may have moved the window as it first framed it, at its first size, to keep
+  // more of it on the screen.
+  if (OpenAt_ && pos() != *OpenAt_)
+    move(*OpenAt_);
 }

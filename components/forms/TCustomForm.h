@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 // A top-level window built from a form description (see FormReader). Its caption is the window
@@ -46,6 +47,7 @@ public:
   // Gives the focus to the first control in tab order. While the window is not the active one
   // (a message box is up), the control gets the focus when the window is active again.
   void FocusFirstControl();
+  void setVisible(bool Visible) override;
 
 signals:
   // The window has closed. For the application's main form, this ends TApplication::Run.
@@ -62,6 +64,7 @@ private:
 
   QPointer<QWidget> FirstInTabOrder_;
   QSize OuterSize_;
+  std::optional<QPoint> OpenAt_; // where the window was placed to open
   bool OuterSizeFitted_ = false;
   bool Shown_ = false;
   bool OldCreateOrder_ = false;
