@@ -4,6 +4,7 @@
 #include "ShortestRun.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QMenu>
 #include <QTextDocument>
 #include <algorithm>
@@ -133,18 +134,16 @@ TEST_F(Answering, AWrongNumberIsIncorrectAndTheQuestionStays) {
 // Text that is no number is reported as an error and stays in the entry box to be corrected.
 TEST_F(Answering, TextThatIsNoNumberIsReportedAndStaysToBeCorrected) {
   ASSERT_TRUE(ShowsWhatIsUp());
-  const QStringList Texts = {"", "abc", "2147483648", "<b>3</b>"};
-  QStringList Expected;
-  for (const QString& Text : Texts) {
+  for (const QString& Text : QStringList{"", "abc", "2147483648", "<b>3</b>"}) {
     Answer(Text);
     EXPECT_EQ(Shown(Form1->Edit1), Text);
     EXPECT_EQ(Form1->focusWidget(), Form1->Edit1) << "not ready for the next try";
-    // The text quoted is isolated, so that no character in it can turn the words around.
-    Expected << (Text.isEmpty()
-                     ? QString("(error) '' is not a valid integer")
-                     : QString("(error) '\u2068%1\u2069' is not a valid integer").arg(Text));
   }
-  EXPECT_EQ(Watcher_.Texts(), Expected);
+  // The text quoted is isolated, so that no character in it can turn the words around.
+  EXPECT_EQ(Watcher_.Texts().join('|'),
+            "(error) '' is not a valid integer|(error) '\u2068abc\u2069' is not a valid integer|"
+            "(error) '\u20682147483648\u2069' is not a valid integer|"
+            "(error) '\u2068<b>3</b>\u2069' is not a valid integer");
   EXPECT_EQ(CurrentQuestion, 0);
 }
 
@@ -161,6 +160,28 @@ TEST_F(Answering, TheKeyIsCorrectAndTheQuizMovesOnOnceItsBoxIsClosed) {
   EXPECT_TRUE(Description(Form1->Edit1).startsWith(SecondQuestion + " Choice 1:"));
   EXPECT_EQ(Shown(Form1->Memo1), FirstQuestion) << "moved on before the next tick";
   EXPECT_TRUE(QTest::qWaitFor([] { return Shown(Form1->Memo1) == SecondQuestion; }));
+}
+
+// Pressing the button again and again through a screen reader's action while "correct!" is up
+// moves the quiz on once, not once per press.
+TEST_F(QuizWindow, PressesThroughAScreenReaderUnderABoxCountForNothing) {
+  QAccessibleActionInterface* Press =
+      QAccessible::queryAccessibleInterface(Form1->Button1)->actionInterface();
+  ASSERT_TRUE(Press);
+  int Presses = 0;
+  MessageBoxWatcher Watcher([&](QMessageBox&) {
+    if (Presses == 3)
+      return true;
+    ++Presses;
+    Form1->Edit1->SetText("3");
+    Press->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([] { return !Form1->Button1->isDown(); }));
+    return false;
+  });
+  Confirm("3");
+  EXPECT_EQ(Presses, 3);
+  EXPECT_EQ(Watcher.Texts(), QStringList{"correct!"});
+  EXPECT_EQ(CurrentQuestion, 1);
 }
 
 TEST_F(QuizWindow, AFullRunEndsWithTheWindowClosedAfterTwentyOneCorrectAnswers) {
@@ -213,26 +234,24 @@ TEST_F(QuizWindowLanguage, WordsAroundTheQuizSpeakTheUsersLanguageAndItsOwnStayA
     GTEST_SKIP() << "run by CTest under a locale, with QUIZ_EXPECTED_LANGUAGE set";
   const QStringList Typed = {"abc", "3번", "", "2147483648", "2", "3"};
   // The reports for the first four, the boxes' OK, the first entry of the context menu.
-  QStringList Expected;
-  // A quoted text stands between U+2068 and U+2069 (isolated for bidirectional display).
-  for (const QString& Text : Typed.mid(0, 4))
-    Expected << (Text.isEmpty()
-                     ? QString("(error) '' is not a valid integer")
-                     : QString("(error) '\u2068%1\u2069' is not a valid integer").arg(Text));
-  Expected << "OK" << (Language == "de" ? "&Rückgängig" : "&Undo");
-  if (Language == "ko")
-    Expected =
-        QString(
-            "(error) '\u2068abc\u2069'은(는) 올바른 정수가 아닙니다|(error) '\u20683번\u2069'은 "
-            "올바른 정수가 아닙니다|(error) 빈 값은 올바른 정수가 아닙니다|(error) "
-            "'\u20682147483648\u2069'은 올바른 정수가 아닙니다|확인|실행 취소(&U)")
-            .split('|');
-
+  QStringList Expected =
+      QString(
+          Language == "ko"
+              ? "'\u2068abc\u2069'은(는) 올바른 정수가 아닙니다|'\u20683번\u2069'은 올바른 정수가 "
+                "아닙니다|빈 값은 올바른 정수가 아닙니다|'\u20682147483648\u2069'은 올바른 "
+                "정수가 아닙니다|확인|실행 취소(&U)"
+              : "'\u2068abc\u2069' is not a valid integer|'\u20683번\u2069' is not a valid "
+                "integer|'' is not a valid integer|'\u20682147483648\u2069' is not a valid "
+                "integer|OK|&Undo")
+          .split('|');
+  if (Language == "de")
+    Expected[5] = "&Rückgängig";
+  for (int I = 0; I < 4; ++I)
+    Expected[I].prepend("(error) ");
   ASSERT_TRUE(QTest::qWaitFor([] { return !Form1->Memo1->toPlainText().isEmpty(); }));
-  EXPECT_EQ(Form1->windowTitle(), "역사 문제들!!!");
-  EXPECT_EQ(Form1->Memo1->toPlainText(), "1.후고구려는 누가 세웠나요?");
-  EXPECT_EQ(Form1->Label3->text(), "1:견훤");
-  EXPECT_EQ(Form1->Button1->text(), "확 인");
+  EXPECT_EQ(
+      QStringList({Shown(Form1), Shown(Form1->Memo1), Shown(Form1->Label3), Shown(Form1->Button1)}),
+      QStringList({"역사 문제들!!!", FirstQuestion, "1:견훤", "확 인"}));
   QStringList Buttons;
   MessageBoxWatcher Watcher([&](QMessageBox& Box) {
     Buttons << Box.button(QMessageBox::Ok)->text();

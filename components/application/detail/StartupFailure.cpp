@@ -12,14 +12,15 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
 
-const Translations* Texts = nullptr;
+const Translations* Catalogue = nullptr;
 
 QString Tr(const char* Source, const QStringList& Arguments = {}) {
-  return Texts->Text("StartupFailure", Source, Arguments);
+  return Catalogue->Text("StartupFailure", Source, Arguments);
 }
 
 void Say(const QString& Line) {
@@ -45,10 +46,9 @@ QString Tried(const Platforms& Platform) {
   if (!Platform.Named.isEmpty())
     return Tr(QT_TRANSLATE_NOOP("StartupFailure", "platform %1 (from QT_QPA_PLATFORM)"),
               {Quoted(Platform.Named)});
-  const QString Wayland = Tr(QT_TRANSLATE_NOOP("StartupFailure", "Wayland display %1"),
-                             {Quoted(Env("WAYLAND_DISPLAY"))});
-  const QString X =
-      Tr(QT_TRANSLATE_NOOP("StartupFailure", "X display %1"), {Quoted(Env("DISPLAY"))});
+  QString Wayland = Tr(QT_TRANSLATE_NOOP("StartupFailure", "Wayland display %1"),
+                       {Quoted(Env("WAYLAND_DISPLAY"))});
+  QString X = Tr(QT_TRANSLATE_NOOP("StartupFailure", "X display %1"), {Quoted(Env("DISPLAY"))});
   if (!Platform.Wayland)
     return X;
   if (!Platform.X)
@@ -91,7 +91,9 @@ QString Hint(const Platforms& Platform, const QString& Reason, const QString& Fa
 // The words for a shortage, in the C library's language and, for what was said before the
 // toolkit set the locale, in English.
 QStringList WordsFor(Shortage Kind) {
-  const auto Error = [](int Number) { return QString::fromLocal8Bit(std::strerror(Number)); };
+  const auto Error = [](int Number) {
+    return QString::fromStdString(std::generic_category().message(Number));
+  };
   if (Kind == Shortage::Descriptors)
     return {Error(EMFILE), Error(ENFILE), QStringLiteral("Too many open files")};
   return {Error(ENOMEM), QStringLiteral("Cannot allocate memory"), QStringLiteral("Out of memory"),
@@ -187,8 +189,8 @@ bool IsBrokenConnection(const QString& Text) {
 }
 
 void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages, const QStringList& Printed,
-                          const QString& Fatal, Shortage Found, const Translations& Translations) {
-  Texts = &Translations;
+                          const QString& Fatal, Shortage Found, const Translations& Texts) {
+  Catalogue = &Texts;
   const Platforms Platform;
   const bool NamesADisplayPlatform = Platform.Named.isEmpty() || Platform.Wayland || Platform.X;
   if (Env("DISPLAY").isEmpty() && Env("WAYLAND_DISPLAY").isEmpty() && NamesADisplayPlatform) {

@@ -17,6 +17,7 @@
 
 // Present when the program is built with a sanitizer: sets what its runtime calls before it ends
 // the process after a report.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the sanitizers' own interface, under its name
 extern "C" void __sanitizer_set_death_callback(void (*Callback)()) __attribute__((weak));
 
 namespace {
@@ -44,7 +45,7 @@ void OnCrash(int Signal, siginfo_t* Info, void*) {
   // (abort, kill, a breakpoint, a system call refused) is raised again for them.
   const bool Fault = Signal == SIGSEGV || Signal == SIGBUS || Signal == SIGILL || Signal == SIGFPE;
   if (!Fault || Info->si_code <= 0)
-    raise(Signal);
+    static_cast<void>(raise(Signal)); // failing, the process goes on as if it had been ignored
 }
 
 void SetCrashHandlers() {
@@ -151,7 +152,14 @@ int MakeMemoryFile() {
 StderrCapture::StderrCapture() {
   if (HeldFd >= 0)
     return;
-  std::fflush(stderr);
+  // What is held must come out at exit too; where that cannot be arranged, nothing is held.
+  static const bool AtExit = [] {
+    SetSanitizerDeathCallbacks([] { Spill(); });
+    return std::atexit([] { Spill(); }) == 0;
+  }();
+  if (!AtExit)
+    return;
+  static_cast<void>(std::fflush(stderr)); // what stays buffered goes out later, in order
   const int Real = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
   if (Real < 0)
     return;
@@ -166,12 +174,6 @@ StderrCapture::StderrCapture() {
   HeldFd = Held;
   Holding_ = true;
   SetCrashHandlers();
-  static const bool Registered = [] {
-    std::atexit([] { Spill(); });
-    SetSanitizerDeathCallbacks([] { Spill(); });
-    return true;
-  }();
-  static_cast<void>(Registered);
 }
 
 StderrCapture::~StderrCapture() {
@@ -182,14 +184,14 @@ std::string StderrCapture::Release() {
   if (!Holding_)
     return {};
   Holding_ = false;
-  std::fflush(stderr);
+  static_cast<void>(std::fflush(stderr)); // a stream that takes nothing loses nothing here
   const int Held = GiveBack();
   if (Held < 0)
     return {};
   std::string Written;
   if (lseek(Held, 0, SEEK_SET) == 0) {
     char Buffer[4096];
-    for (ssize_t Read; (Read = read(Held, Buffer, sizeof Buffer)) != 0;) {
+    for (ssize_t Read = 0; (Read = read(Held, Buffer, sizeof Buffer)) != 0;) {
       if (Read < 0 && errno == EINTR)
         continue;
       if (Read < 0)
