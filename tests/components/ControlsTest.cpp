@@ -1,13 +1,16 @@
-// Focus and keys on the test form, whose tab order differs from its creation order; its memo.
+// The test form's controls, shown: focus and keys (its tab order differs from its creation order),
+// its memo, and its button under a modal box.
 #include "FormReader.h"
+#include "MessageBoxWatcher.h"
+#include "ShowMessage.h"
 #include "TTestForm.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -18,6 +21,13 @@ protected:
     Form.show();
     Form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
+  }
+  // Presses the button through a screen reader's action, and waits until it is let go.
+  void PressForAScreenReader() {
+    QAccessibleInterface* Accessible = QAccessible::queryAccessibleInterface(Form.Button1);
+    ASSERT_TRUE(Accessible && Accessible->actionInterface());
+    Accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !Form.Button1->isDown(); }));
   }
 
   TTestForm Form{nullptr};
@@ -46,8 +56,7 @@ TEST_F(Controls, OnlyAClickOrSpacePressesTheButtonNotEnterNorAPressLetGoBesideIt
   EXPECT_EQ(Form.Clicks, 2);
 }
 
-// The memo wraps a long line at its spaces, within its width, and shows no scroll bar even when
-// the text runs past its foot.
+// A long line wraps at its spaces within the memo's width; no scroll bar, even past its foot.
 TEST_F(Controls, TheMemoWrapsAtSpacesWithoutScrollBars) {
   const QString Long = QString("옛 왕들의 이름과 나라를 차례대로 배워 봅시다 ").repeated(6);
   Form.Memo1->SetText(Long.toStdString());
@@ -63,4 +72,29 @@ TEST_F(Controls, TheMemoWrapsAtSpacesWithoutScrollBars) {
   }
   EXPECT_FALSE(Form.Memo1->verticalScrollBar()->isVisible() ||
                Form.Memo1->horizontalScrollBar()->isVisible());
+}
+
+// While a box is up, the button raises no events whichever way input reaches it: a screen
+// reader's action (pressed twice), a call, keys and clicks straight to the widget, past the window
+// system; once the box has closed, they count again.
+TEST_F(Controls, AButtonUnderABoxTakesNoClickByAnyPath) {
+  Form.OnClickDo = [this] { Form.Clicks == 1 ? ShowMessage("첫 클릭") : void(); };
+  bool Tried = false;
+  MessageBoxWatcher Watcher([&](QMessageBox&) {
+    PressForAScreenReader();
+    PressForAScreenReader();
+    Form.Button1->click();
+    Form.Button1->animateClick();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !Form.Button1->isDown(); }));
+    Form.Button1->setFocus();
+    QTest::keyClick(Form.Button1, Qt::Key_Space);
+    QTest::mouseClick(Form.Button1, Qt::LeftButton);
+    return Tried = true;
+  });
+  QTest::mouseClick(Form.Button1, Qt::LeftButton);
+  EXPECT_TRUE(Tried) << "the box never came up";
+  EXPECT_EQ(Form.Clicks, 1) << "a click started while the box was up";
+  PressForAScreenReader();
+  Form.Button1->click();
+  EXPECT_EQ(Form.Clicks, 3);
 }
