@@ -2,30 +2,13 @@
 #include "Exception.h"
 #include "MessageBoxWatcher.h"
 #include "ShowMessage.h"
-#include "TApplication.h"
 #include "TTestForm.h"
 
 #include <QTest>
 #include <stdexcept>
 #include <string>
 
-namespace {
-
-// Each test has a main form of its own, gone with its timer when the test ends.
-class EventLoop : public ::testing::Test {
-protected:
-  void SetUp() override {
-    Application->CreateForm(Form);
-    ASSERT_EQ(Application->MainForm(), Form);
-    Form->show();
-  }
-  void TearDown() override { delete Form; }
-  void Click() { QTest::mouseClick(Form->Button1, Qt::LeftButton); }
-
-  TTestForm* Form = nullptr;
-};
-
-} // namespace
+using EventLoop = ShownTestForm;
 
 // An exception leaving a handler is reported (the focus back on the first control) and events go
 // on; a handler may drop its own binding while it runs, and keeps what it holds.

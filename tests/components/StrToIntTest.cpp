@@ -97,9 +97,6 @@ TEST(StrToInt, MessageWordsReadLeftToRightAfterTheQuoteWhateverItQuotes) {
     const int Words = Message.lastIndexOf(QStringLiteral(" is not a valid integer"));
     ASSERT_GT(Words, 0) << Message.toStdString();
     QTextLayout Layout(Message);
-    QTextOption Option;
-    Option.setTextDirection(Qt::LayoutDirectionAuto);
-    Layout.setTextOption(Option);
     Layout.beginLayout();
     QTextLine Line = Layout.createLine();
     Line.setLineWidth(1e6);
