@@ -1,66 +1,84 @@
-// Focus and keys on the test form, whose tab order differs from its creation order; its memo.
-#include "FormReader.h"
+// The test form's controls, shown: focus and keys (its tab order differs from its creation order),
+// its memo, and its button under a modal box.
+#include "MessageBoxWatcher.h"
+#include "ShowMessage.h"
 #include "TTestForm.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
-#include <gtest/gtest.h>
 
-namespace {
-
-class Controls : public ::testing::Test {
-protected:
-  void SetUp() override {
-    ReadForm(Form);
-    Form.show();
-    Form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
-  }
-
-  TTestForm Form{nullptr};
-};
-
-} // namespace
+using Controls = ShownTestForm;
 
 TEST_F(Controls, FocusFollowsTabOrderAndTabIsNeverTypedIntoTheMemo) {
   for (QWidget* Expected :
-       std::initializer_list<QWidget*>{Form.Edit1, Form.Button1, Form.Memo1, Form.Edit1}) {
+       std::initializer_list<QWidget*>{Form->Edit1, Form->Button1, Form->Memo1, Form->Edit1}) {
     EXPECT_EQ(QApplication::focusWidget(), Expected);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
-  EXPECT_EQ(Form.Memo1->GetText(), "첫 줄\n둘째 줄") << "Tab typed into the memo";
+  EXPECT_EQ(Form->Memo1->GetText(), "첫 줄\n둘째 줄") << "Tab typed into the memo";
 }
 
 TEST_F(Controls, OnlyAClickOrSpacePressesTheButtonNotEnterNorAPressLetGoBesideIt) {
-  QTest::keyClick(Form.Edit1, Qt::Key_Return);
-  Form.Button1->setFocus();
-  QTest::keyClick(Form.Button1, Qt::Key_Return);
-  EXPECT_EQ(Form.Clicks, 0) << "Enter pressed the button";
-  QTest::keyClick(Form.Button1, Qt::Key_Space);
-  QTest::mouseClick(Form.Button1, Qt::LeftButton);
-  QTest::mousePress(Form.Button1, Qt::LeftButton);
-  QTest::mouseRelease(Form.Button1, Qt::LeftButton, {}, QPoint(-5, -5)); // let go beside it
-  EXPECT_EQ(Form.Clicks, 2);
+  QTest::keyClick(Form->Edit1, Qt::Key_Return);
+  Form->Button1->setFocus();
+  QTest::keyClick(Form->Button1, Qt::Key_Return);
+  EXPECT_EQ(Form->Clicks, 0) << "Enter pressed the button";
+  QTest::keyClick(Form->Button1, Qt::Key_Space);
+  Click();
+  QTest::mousePress(Form->Button1, Qt::LeftButton);
+  QTest::mouseRelease(Form->Button1, Qt::LeftButton, {}, QPoint(-5, -5)); // let go beside it
+  EXPECT_EQ(Form->Clicks, 2);
 }
 
-// The memo wraps a long line at its spaces, within its width, and shows no scroll bar even when
-// the text runs past its foot.
+// A long line wraps at its spaces within the memo's width; no scroll bar, even past its foot.
 TEST_F(Controls, TheMemoWrapsAtSpacesWithoutScrollBars) {
   const QString Long = QString("옛 왕들의 이름과 나라를 차례대로 배워 봅시다 ").repeated(6);
-  Form.Memo1->SetText(Long.toStdString());
+  Form->Memo1->SetText(Long.toStdString());
   QApplication::processEvents(); // scroll bars come and go as events are handled
-  const QTextBlock Block = Form.Memo1->document()->firstBlock();
-  Form.Memo1->document()->documentLayout()->blockBoundingRect(Block); // lays it out
+  const QTextBlock Block = Form->Memo1->document()->firstBlock();
+  Form->Memo1->document()->documentLayout()->blockBoundingRect(Block); // lays it out
   const QTextLayout* Lines = Block.layout();
-  EXPECT_GT(Lines->lineCount() * Form.Memo1->fontMetrics().lineSpacing(),
-            Form.Memo1->viewport()->height());
+  EXPECT_GT(Lines->lineCount() * Form->Memo1->fontMetrics().lineSpacing(),
+            Form->Memo1->viewport()->height());
   for (int I = 0; I < Lines->lineCount(); ++I) {
-    EXPECT_LE(Lines->lineAt(I).naturalTextWidth(), Form.Memo1->viewport()->width());
+    EXPECT_LE(Lines->lineAt(I).naturalTextWidth(), Form->Memo1->viewport()->width());
     EXPECT_TRUE(I == 0 || Long[Lines->lineAt(I).textStart() - 1] == ' ') << "line " << I;
   }
-  EXPECT_FALSE(Form.Memo1->verticalScrollBar()->isVisible() ||
-               Form.Memo1->horizontalScrollBar()->isVisible());
+  EXPECT_FALSE(Form->Memo1->verticalScrollBar()->isVisible() ||
+               Form->Memo1->horizontalScrollBar()->isVisible());
+}
+
+// While a box is up, the button raises no events whichever way input reaches it: a screen
+// reader's action (pressed twice), a call, keys and clicks straight to the widget, past the window
+// system; once the box has closed, they count again.
+TEST_F(Controls, AButtonUnderABoxTakesNoClickByAnyPath) {
+  Form->OnClickDo = [this] { Form->Clicks == 1 ? ShowMessage("첫 클릭") : void(); };
+  auto PressForAScreenReader = [this] { // and wait until it is let go
+    QAccessible::queryAccessibleInterface(Form->Button1)
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !Form->Button1->isDown(); }));
+  };
+  bool Tried = false;
+  MessageBoxWatcher Watcher([&](QMessageBox&) {
+    PressForAScreenReader();
+    PressForAScreenReader();
+    Form->Button1->click();
+    Form->Button1->animateClick();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !Form->Button1->isDown(); }));
+    Form->Button1->setFocus();
+    QTest::keyClick(Form->Button1, Qt::Key_Space);
+    Click();
+    return Tried = true;
+  });
+  Click();
+  EXPECT_TRUE(Tried) << "the box never came up";
+  EXPECT_EQ(Form->Clicks, 1) << "a click started while the box was up";
+  PressForAScreenReader();
+  Form->Button1->click();
+  EXPECT_EQ(Form->Clicks, 3);
 }

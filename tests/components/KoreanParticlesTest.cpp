@@ -2,59 +2,37 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The topic particle %1은(는) with Value filled in.
-QString Topic(const QString& Value) {
-  return ArgWithParticles("%1은(는)", {Value});
-}
-
-} // namespace
-
-// 은 after a final consonant, 는 after a vowel. Hangul by its last syllable; numbers as read
-// aloud: 영 일 이 삼 사 오 육 칠 팔 구, 십 백 천, then 만 억 조 경 해 for groups of four places,
-// after a point digit by digit.
-TEST(KoreanParticles, TopicByTheSoundOfHangulAndNumbers) {
-  const struct {
-    const char* Values;
-    const char* Particle;
-  } Cases[] = {
+// The topic particle: 은 after a final consonant, 는 after a vowel; Hangul by its last syllable,
+// numbers as read aloud (영 일 이 삼 사 오 육 칠 팔 구, 십 백 천, then 만 억 조 경 해 for groups of
+// four places, after a point digit by digit). Latin words and letters are read in too many ways to
+// guess (book 북은, cat 캣은, HTML 에이치티엠엘은), symbols not at all, and nobody reads a unit
+// past 해: both forms stay.
+TEST(KoreanParticles, TopicByTheSoundOfHangulAndNumbersBothFormsWhereItCannotBeKnown) {
+  const std::pair<const char*, const char*> Cases[] = {
       {"삼 3번 힣 0 1 3 6 7 8 -1 10 200 3000 40000 100000 1000000 2147483648 1000000000 1.0 00 "
        "\uFF13 10000000000000000",
        "은"},
       {"사과 가 2 4 5 9 12 99999999999 3.5 1000000000000 10000000000000 100000000000000000000",
        "는"},
-  };
-  for (const auto& Case : Cases)
-    for (const QString& Value : QString(Case.Values).split(' '))
-      EXPECT_EQ(Topic(Value), Value + Case.Particle) << Value.toStdString();
+      {"book cat abc a OK HTML m team '?' '' 3% \u2026 1000000000000000000000000 ", "은(는)"}};
+  for (const auto& [Values, Particle] : Cases)
+    for (const QString& Value : QString(Values).split(' ')) // the last one empty
+      EXPECT_EQ(ArgWithParticles("%1은(는)", {Value}), Value + Particle) << Value.toStdString();
 }
 
-// Latin words and letters are read in too many ways to guess (book 북은, cat 캣은, HTML
-// 에이치티엠엘은), and symbols not at all: both forms stay.
-TEST(KoreanParticles, BothFormsWhereTheSoundCannotBeKnown) {
-  for (const QString& Value : QString("book cat abc a OK HTML m team '?' '' 3% \u2026").split(' '))
-    EXPECT_EQ(Topic(Value), Value + "은(는)") << Value.toStdString();
-  EXPECT_EQ(Topic(""), "은(는)");
-  EXPECT_EQ(Topic("1000000000000000000000000"), "1000000000000000000000000은(는)")
-      << "a unit past 해 is not one anybody reads";
-}
-
-TEST(KoreanParticles, EveryFormAndTheRieulBeforeRo) {
-  const QString Template = QStringLiteral("%1이(가) %1을(를) %1과(와) %1(이)라는 %1(으)로");
-  EXPECT_EQ(ArgWithParticles(Template, {"책"}), "책이 책을 책과 책이라는 책으로");
-  EXPECT_EQ(ArgWithParticles(Template, {"나무"}), "나무가 나무를 나무와 나무라는 나무로");
-  EXPECT_EQ(ArgWithParticles(Template, {"길"}), "길이 길을 길과 길이라는 길로");
-  EXPECT_EQ(ArgWithParticles(Template, {"1"}), "1이 1을 1과 1이라는 1로");
-  EXPECT_EQ(ArgWithParticles(Template, {"x"}), "x이(가) x을(를) x과(와) x(이)라는 x(으)로");
-}
-
-// Quotes and brackets are passed over; arguments are filled in once and left as they are.
-TEST(KoreanParticles, QuotesPlaceholdersAndArguments) {
+// Every form, and 로 after ㄹ; quotes and brackets are passed over; a particle must follow the
+// placeholder directly; arguments are filled in once and left as they are.
+TEST(KoreanParticles, EveryFormQuotesPlaceholdersAndArguments) {
+  const QString Forms = QStringLiteral("%1이(가) %1을(를) %1과(와) %1(이)라는 %1(으)로");
+  EXPECT_EQ(ArgWithParticles(Forms, {"책"}), "책이 책을 책과 책이라는 책으로");
+  EXPECT_EQ(ArgWithParticles(Forms, {"나무"}), "나무가 나무를 나무와 나무라는 나무로");
+  EXPECT_EQ(ArgWithParticles(Forms, {"길"}), "길이 길을 길과 길이라는 길로");
+  EXPECT_EQ(ArgWithParticles(Forms, {"1"}), "1이 1을 1과 1이라는 1로");
+  EXPECT_EQ(ArgWithParticles(Forms, {"x"}), "x이(가) x을(를) x과(와) x(이)라는 x(으)로");
   EXPECT_EQ(ArgWithParticles("%1은(는) 아닙니다", {"'3번'"}), "'3번'은 아닙니다");
   EXPECT_EQ(ArgWithParticles("'%1'은(는) 아닙니다", {"가나다…"}), "'가나다…'는 아닙니다");
   EXPECT_EQ(ArgWithParticles("“%1”이(가)", {"밥"}), "“밥”이");
-  EXPECT_EQ(ArgWithParticles("%1 은(는)", {"밥"}), "밥 은(는)"); // a particle follows directly
+  EXPECT_EQ(ArgWithParticles("%1 은(는)", {"밥"}), "밥 은(는)");
   EXPECT_EQ(ArgWithParticles("%2, %1은(는)", {"%2은(는)", "값"}), "값, %2은(는)은");
   EXPECT_EQ(ArgWithParticles("%1 or %3, 100%", {"a"}), "a or %3, 100%");
   EXPECT_EQ(ArgWithParticles("no Korean here: %1", {"x"}), "no Korean here: x");

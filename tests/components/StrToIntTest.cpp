@@ -2,6 +2,7 @@
 
 #include "EConvertError.h"
 
+#include <QTextLayout>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -37,18 +38,53 @@ TEST(StrToInt, RejectsEmptyTextLoneOrMisplacedSignsValuesOutOfRangeAndAllButDeci
   EXPECT_EQ(Outcome(std::string("3\0", 2)).substr(0, 7), "raises ");
 }
 
-TEST(StrToInt, MessageQuotesTheTextCutAfterFortyCharactersWithControlsReplaced) {
+// The message quotes the text between U+2068 and U+2069, which isolate it for bidirectional
+// display; cut after forty characters, with what cannot be seen or would reorder the text
+// (overrides, embeddings, isolates and marks of direction, zero-width characters, soft hyphen,
+// Hangul filler, tag letters, line separator) as its code, and what is not a character as U+FFFD.
+TEST(StrToInt, MessageQuotesTheTextShowingWhatCannotBeSeen) {
   std::string Forty;
   for (int I = 0; I < 40; ++I)
     Forty += "가";
-  // The quoted text stands between U+2068 and U+2069, which isolate it for bidirectional display.
-  EXPECT_EQ(Outcome("abc"), "raises '\u2068abc\u2069' is not a valid integer");
+  const std::pair<std::string, std::string> Quoted[] = {
+      {"abc", "abc"},
+      {Forty, Forty},
+      {Forty + "x", Forty + "\u2026"},
+      {"a\nb\x01\x7f\u0085\xff\xed\xb0\x80\xf4\x90\x80\x80",
+       "a\uFFFDb\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"\u202E12\u202E34", "<U+202E>12<U+202E>34"},
+      {"\u202A\u202B\u202C\u202D3", "<U+202A><U+202B><U+202C><U+202D>3"},
+      {"\u2066\u2067\u2068\u20693", "<U+2066><U+2067><U+2068><U+2069>3"},
+      {"\u200E\u200F\u061C3", "<U+200E><U+200F><U+061C>3"},
+      {"\u2060\uFEFF3", "<U+2060><U+FEFF>3"},
+      {"3\u200B\u200C\u200D", "3<U+200B><U+200C><U+200D>"},
+      {"3\u00AD\u3164\U000E0041\u2028", "3<U+00AD><U+3164><U+E0041><U+2028>"},
+      {"\u05D0\u05D1\u2003\u0661", "\u05D0\u05D1\u2003\u0661"}, // seen, so as it is
+      // A code takes the room of the characters it is shown with.
+      {"12345" + std::string(10, ' ') + "\u200B\u200B\u200B\u200B\u200B\u200B",
+       "12345          <U+200B><U+200B><U+200B>\u2026"}};
+  for (const auto& [Typed, Shown] : Quoted)
+    EXPECT_EQ(Outcome(Typed), "raises '\u2068" + Shown + "\u2069' is not a valid integer");
   EXPECT_EQ(Outcome(" \u3000\t"), "raises '' is not a valid integer") << "spaces alone: nothing";
-  EXPECT_EQ(Outcome(Forty), "raises '\u2068" + Forty + "\u2069' is not a valid integer");
-  EXPECT_EQ(Outcome(Forty + "x"),
-            "raises '\u2068" + Forty + "\u2026\u2069' is not a valid integer");
-  // Control characters, a byte that starts nothing, a lone surrogate and a code past U+10FFFF.
-  EXPECT_EQ(
-      Outcome("a\nb\x01\x7f\u0085\xff\xed\xb0\x80\xf4\x90\x80\x80"),
-      "raises '\u2068a\uFFFDb\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\u2069' is not a valid integer");
+}
+
+// However the message is laid out (a label takes the direction of its first letter outside an
+// isolate), the quote comes first and the words after it read left to right.
+TEST(StrToInt, MessageWordsReadLeftToRightAfterTheQuoteWhateverItQuotes) {
+  for (const char* Typed :
+       {"\u202Eabc", "12\u202E34", "abc\u202B", "\u2067x", "\u05D0\u05D1\u05D2",
+        "\u0627\u0644\u0639\u0631\u0628\u064A\u0629 3", "\u05D0 12", "\u200F3"}) {
+    const QString Message = QString::fromStdString(Outcome(Typed).substr(7));
+    const int Words = Message.lastIndexOf(QStringLiteral(" is not a valid integer"));
+    ASSERT_GT(Words, 0) << Message.toStdString();
+    QTextLayout Layout(Message);
+    Layout.beginLayout();
+    QTextLine Line = Layout.createLine();
+    Line.setLineWidth(1e6);
+    Layout.endLayout();
+    bool InOrder = Line.cursorToX(0) < Line.cursorToX(Words);
+    for (int I = Words; I < Message.size(); ++I)
+      InOrder = InOrder && Line.cursorToX(I) < Line.cursorToX(I + 1);
+    EXPECT_TRUE(InOrder) << Message.toStdString();
+  }
 }

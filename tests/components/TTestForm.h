@@ -1,5 +1,6 @@
 #pragma once
 // A form of the tests' own (TTestForm.json): handlers that count calls and run what a test asks.
+#include "TApplication.h"
 #include "TButton.h"
 #include "TEdit.h"
 #include "TForm.h"
@@ -7,7 +8,9 @@
 #include "TMemo.h"
 #include "TTimer.h"
 
+#include <QTest>
 #include <functional>
+#include <gtest/gtest.h>
 
 class TTestForm : public TForm {
   Q_OBJECT
@@ -31,4 +34,20 @@ public:
   Q_INVOKABLE void Button1Click(TObject*) { ++Clicks, OnClickDo ? OnClickDo() : void(); }
   Q_INVOKABLE void Timer1Timer(TObject*) { ++Ticks, OnTickDo ? OnTickDo() : void(); }
   Q_INVOKABLE void Refresh() {} // not a handler: it does not take the sender
+};
+
+// Each test has the test form as its main form, shown and active, gone with its timer at the end.
+class ShownTestForm : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Application->CreateForm(Form);
+    ASSERT_EQ(Application->MainForm(), Form);
+    Form->show();
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form));
+  }
+  void TearDown() override { delete Form; }
+  void Click() { QTest::mouseClick(Form->Button1, Qt::LeftButton); }
+
+  TTestForm* Form = nullptr;
 };

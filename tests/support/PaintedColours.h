@@ -1,119 +1,92 @@
 #pragma once
-// Desktop palettes to switch to, and the colours a window really paints with, read back from its
+// Desktop palettes to switch to, and the colours a window really paints with, read from its
 // pixels.
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QColor>
 #include <QImage>
 #include <QMap>
 #include <QPalette>
-#include <QSet>
 #include <QWidget>
-#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
-// The colours of one desktop palette that text and its background are painted in.
+// The colours of a desktop palette that texts and their grounds are painted in.
 struct DesktopPalette {
   const char* Name;
   QColor Window, WindowText, Base, Text, Button, ButtonText;
-
   QPalette ToPalette() const {
     QPalette Palette(Button, Window);
-    for (auto [Role, Colour] : {std::pair{QPalette::WindowText, WindowText},
-                                {QPalette::Base, Base},
-                                {QPalette::Text, Text},
-                                {QPalette::ButtonText, ButtonText}})
-      Palette.setColor(Role, Colour);
+    Palette.setColor(QPalette::WindowText, WindowText);
+    Palette.setColor(QPalette::Base, Base);
+    Palette.setColor(QPalette::Text, Text);
+    Palette.setColor(QPalette::ButtonText, ButtonText);
     return Palette;
   }
 };
 
-// Fusion-like light, Breeze-like light (buttons lighter than the window), Breeze-like dark, and a
-// high-contrast one (white and yellow on black).
-inline const DesktopPalette LightPalette{"light",   QColor(239, 239, 239), Qt::black, Qt::white,
-                                         Qt::black, QColor(239, 239, 239), Qt::black};
-inline const DesktopPalette BreezeLightPalette{
-    "breeze light",     QColor(239, 240, 241), QColor(35, 38, 39), Qt::white,
-    QColor(35, 38, 39), QColor(252, 252, 252), QColor(35, 38, 39)};
-inline const DesktopPalette DarkPalette{"dark",
-                                        QColor(32, 35, 38),
-                                        QColor(252, 252, 252),
-                                        QColor(20, 22, 24),
-                                        QColor(252, 252, 252),
-                                        QColor(49, 54, 59),
-                                        QColor(252, 252, 252)};
-inline const DesktopPalette HighContrastPalette{"high contrast",    Qt::black,           Qt::white,
-                                                Qt::black,          QColor(255, 255, 0), Qt::black,
-                                                QColor(0, 255, 255)};
+// Fusion-like light, Breeze-like light (buttons lighter than the window) and dark, and a
+// high-contrast one.
+inline const DesktopPalette LightPalette{"light", "#efefef", "#000", "#fff",
+                                         "#000",  "#efefef", "#000"};
+inline const DesktopPalette BreezeLightPalette{"breeze light", "#eff0f1", "#232627", "#fff",
+                                               "#232627",      "#fcfcfc", "#232627"};
+inline const DesktopPalette DarkPalette{"dark",    "#202326", "#fcfcfc", "#141618",
+                                        "#fcfcfc", "#31363b", "#fcfcfc"};
+inline const DesktopPalette HighContrastPalette{"high contrast", "#000", "#fff", "#000",
+                                                "#ff0",          "#000", "#0ff"};
 
 // WCAG 2 contrast ratio, 1 to 21.
 inline double Contrast(const QColor& A, const QColor& B) {
-  auto Luminance = [](const QColor& C) {
-    auto Linear = [](double V) {
+  auto L = [](const QColor& C) {
+    auto Lin = [](double V) {
       return V <= 0.04045 ? V / 12.92 : std::pow((V + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * Linear(C.redF()) + 0.7152 * Linear(C.greenF()) + 0.0722 * Linear(C.blueF());
+    return 0.2126 * Lin(C.redF()) + 0.7152 * Lin(C.greenF()) + 0.0722 * Lin(C.blueF()) + 0.05;
   };
-  const double La = Luminance(A), Lb = Luminance(B);
-  return (std::max(La, Lb) + 0.05) / (std::min(La, Lb) + 0.05);
+  return std::max(L(A), L(B)) / std::min(L(A), L(B));
 }
 
-// Within a few steps of each other in every channel (a gradient or antialiasing may shade them).
-inline bool Near(const QColor& A, const QColor& B, int Steps = 12) {
-  return std::abs(A.red() - B.red()) <= Steps && std::abs(A.green() - B.green()) <= Steps &&
-         std::abs(A.blue() - B.blue()) <= Steps;
+// Within a few steps in every channel (a gradient or antialiasing may shade a colour).
+inline bool Near(const QColor& A, const QColor& B) {
+  return std::abs(A.red() - B.red()) <= 12 && std::abs(A.green() - B.green()) <= 12 &&
+         std::abs(A.blue() - B.blue()) <= 12;
 }
 
-inline std::string Named(const QColor& C) {
-  return C.name().toStdString();
-}
-
-// What Area of Window shows: the colour its edges are mostly painted in (the ground, around a text
-// in the middle), and of all its colours the one that stands out most from that (the ink: of a
-// text, its fully covered pixels).
+// What Area of Window shows: its ground, the colour most of its edge has (around a text in the
+// middle), and its ink, the one that stands out most from it (a text's fully covered pixels).
 struct Painted {
   QColor Ground, Ink;
-  double Contrast() const { return ::Contrast(Ground, Ink); }
+  std::string Text() const {
+    return Ink.name().toStdString() + " on " + Ground.name().toStdString();
+  }
 };
-
 inline Painted PaintedIn(QWidget& Window, const QRect& Area) {
   const QImage Image = Window.grab(Area).toImage().convertToFormat(QImage::Format_RGB32);
-  {
-    static int N = 0;
-    if (getenv("DUMP"))
-      Image.save(QString("/tmp/wt24probe/g%1.png").arg(N++));
-  } // TEMP
-  QMap<QRgb, int> OnEdges;
-  QSet<QRgb> All;
+  const QRect Inner = Image.rect().adjusted(1, 1, -1, -1);
+  QMap<QRgb, int> Count; // of each colour, how many pixels of the edge have it
   for (int Y = 0; Y < Image.height(); ++Y)
-    for (int X = 0; X < Image.width(); ++X) {
-      All.insert(Image.pixel(X, Y));
-      if (X == 0 || Y == 0 || X == Image.width() - 1 || Y == Image.height() - 1)
-        ++OnEdges[Image.pixel(X, Y)];
-    }
-  Painted Result;
+    for (int X = 0; X < Image.width(); ++X)
+      Count[Image.pixel(X, Y)] += !Inner.contains(X, Y);
+  Painted P;
   int Most = 0;
-  for (auto It = OnEdges.cbegin(); It != OnEdges.cend(); ++It)
+  for (auto It = Count.cbegin(); It != Count.cend(); ++It)
     if (It.value() > Most)
-      Most = It.value(), Result.Ground = QColor(It.key());
-  Result.Ink = Result.Ground;
-  for (QRgb Colour : All)
-    if (::Contrast(QColor(Colour), Result.Ground) > Result.Contrast())
-      Result.Ink = QColor(Colour);
-  return Result;
+      Most = It.value(), P.Ground = QColor(It.key());
+  P.Ink = P.Ground;
+  for (QRgb Colour : Count.keys())
+    if (Contrast(QColor(Colour), P.Ground) > Contrast(P.Ink, P.Ground))
+      P.Ink = QColor(Colour);
+  return P;
 }
 
-// Where Widget stands in its window.
 inline QRect InWindow(const QWidget& Widget) {
   return QRect(Widget.mapTo(Widget.window(), QPoint(0, 0)), Widget.size());
 }
 
 // Every text of Window in Palette's colours and readable: Labels on the window's face, Fields
-// (entry boxes and memos) on their own ground inside their frames, Buttons' captions on their
-// faces. Takes the focus off the focused control, lest its text cursor (drawn inverted) pass
-// for ink.
+// (entry boxes, memos) on their own ground inside their frames, Buttons' captions inside the
+// bevel, whose face the style shades. Takes the focus away, lest a text cursor pass for ink.
 inline void ExpectPaintedIn(QWidget& Window, const DesktopPalette& Palette,
                             std::initializer_list<QWidget*> Labels,
                             std::initializer_list<QWidget*> Fields,
@@ -121,15 +94,13 @@ inline void ExpectPaintedIn(QWidget& Window, const DesktopPalette& Palette,
   if (QWidget* Focused = QApplication::focusWidget())
     Focused->clearFocus();
   const std::string In = std::string(" under the ") + Palette.Name + " palette";
-  const QColor Face = PaintedIn(Window, QRect(0, 0, 8, 8)).Ground;
-  EXPECT_EQ(Face, Palette.Window) << "the window's face is " << Named(Face) << In;
+  EXPECT_EQ(PaintedIn(Window, QRect(0, 0, 8, 8)).Ground, Palette.Window) << "window face" << In;
   auto Expect = [&](const QWidget* Widget, const QRect& Area, const QColor& Ground,
                     const QColor& Ink) {
     const Painted P = PaintedIn(Window, Area);
-    EXPECT_TRUE((!Ground.isValid() || P.Ground == Ground) && Near(P.Ink, Ink))
-        << Widget->objectName().toStdString() << " paints " << Named(P.Ink) << " on "
-        << Named(P.Ground) << In;
-    EXPECT_GE(P.Contrast(), 4.5) << Widget->objectName().toStdString() << In;
+    EXPECT_TRUE((!Ground.isValid() || P.Ground == Ground) && Near(P.Ink, Ink) &&
+                Contrast(P.Ink, P.Ground) >= 4.5)
+        << Widget->objectName().toStdString() << " paints " << P.Text() << In;
   };
   for (QWidget* Label : Labels)
     Expect(Label, InWindow(*Label), Palette.Window, Palette.WindowText);
@@ -139,13 +110,12 @@ inline void ExpectPaintedIn(QWidget& Window, const DesktopPalette& Palette,
            Scrolled ? InWindow(*Scrolled->viewport()) : InWindow(*Field).adjusted(3, 3, -3, -3),
            Palette.Base, Palette.Text);
   }
-  // Inside the bevel, whose face the style shades.
   for (QWidget* Button : Buttons)
     Expect(Button, InWindow(*Button).adjusted(6, 5, -6, -5), QColor(), Palette.ButtonText);
 }
 
-// Switches the application's palette, as a desktop does when its theme changes, and lets the
-// windows repaint; the palette the tests found is put back at the end.
+// Switches the application's palette as a desktop does when its theme changes; puts the one the
+// test found back at its end.
 class PaletteSwitch : public ::testing::Test {
 protected:
   static void SwitchTo(const DesktopPalette& Palette) {
