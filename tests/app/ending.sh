@@ -1,21 +1,18 @@
 #!/bin/sh
-# How the program ends. SIGTERM, SIGINT or SIGHUP: status 0, pending from before start-up or once
-# up, also with its own exit handlers refused (the C library out of memory), and within 5 s when
-# its start-up stalls, descriptors or memory run out, or a paint keeps it busy for minutes; where
-# it can tell that it cannot start, status 1 saying why. A signal it was started with ignored
-# stays ignored, as SIGPIPE is. The display going away (logout, ssh -X ending), idle or under a
-# verdict or an error report: status 1 and at most one line, on X11 and Wayland, whose window is
-# the one the desktop entry promises (StartupWMClass, title from Name[ko], the entry's id as app
-# id). Without Xvfb, xdotool, weston: 77 after the first part. Under the sanitizers memory limits
-# are skipped (their runtime alone reserves more address space) and windows left at exit are no
-# leak.
+# How the program ends. SIGTERM, SIGINT, SIGHUP: status 0, pending from before start-up or once
+# up, with its own exit handlers refused (the C library out of memory) too, and within 5 s when
+# start-up stalls, descriptors or memory run out or a paint takes minutes; status 1 saying why
+# where it can tell that it cannot start. One it was started with ignored stays so, as SIGPIPE.
+# The display going away (X11, Wayland), idle or under a verdict or error box: status 1, at most
+# one line; its window is the one the desktop entry promises. Without Xvfb, xdotool and weston:
+# 77 after the signals. Under the sanitizers, whose runtime alone reserves more address space
+# than the memory limits allow, those are skipped.
 set -u
 program=$1 refuse=$2 entry=$3 sanitized=$4
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 scratch=$(mktemp -d) server=""
 trap 'kill -KILL $server 2>/dev/null; rm -rf "$scratch"' EXIT
-# xdotool finds a Korean title only in a UTF-8 locale.
 export LC_ALL=C.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch"
 
 # has MASK PID SIGNAL: SIGNAL's bit is set in its mask (SigCgt: caught, SigIgn: ignored).
@@ -65,7 +62,7 @@ ends "HUP and INT ignored" $pid
 
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v weston >/dev/null ||
   { echo "SKIP: the rest needs Xvfb, xdotool and weston"; exit $((failed ? 1 : 77)); }
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" QT_QPA_PLATFORM=
+export QT_QPA_PLATFORM=
 x11() {
   rm -f "$scratch/display"
   Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null & server=$!
@@ -74,34 +71,28 @@ x11() {
 }
 x11
 
-# starved NAME LIMIT WHEN SHORTAGE: under the ulimit option LIMIT it ends by itself (see told),
-# or SIGTERM ends it once it has taken that signal over (WHEN: up) or shown its window (shown).
+# starved NAME LIMIT SHORTAGE UNTIL: under the ulimit option LIMIT it ends by itself (see told),
+# or SIGTERM ends it once UNTIL holds ($up: it took that signal over, $shown: its window shows).
+up='has SigCgt $pid 15' shown='xdotool search --onlyvisible --pid $pid >/dev/null 2>&1'
 starved() {
   sh -c 'ulimit $1 && exec "$2"' - "$2" "$program" 2>"$scratch/err" & pid=$!
-  if [ "$3" = shown ]; then
-    wait_for "! kill -0 $pid 2>/dev/null || xdotool search --onlyvisible --pid $pid >/dev/null 2>&1"
-  else
-    wait_for "has SigCgt $pid 15 || ! kill -0 $pid 2>/dev/null"
-  fi
-  if kill -0 $pid 2>/dev/null; then
-    ends "$1" $pid TERM "$4"
-  else
-    status=0 && wait $pid || status=$?
-    told "$1" "$status" "$4"
-  fi
+  wait_for "! kill -0 $pid 2>/dev/null || $4"
+  kill -0 $pid 2>/dev/null && { ends "$1" $pid TERM "$3"; return; }
+  status=0 && wait $pid || status=$?
+  told "$1" "$status" "$3"
 }
 # Too few descriptors: GLib gives up on a thread's wake-up pipe and crashes, or the window waits
 # for ever for the shared memory it was to paint into. Too little memory: a thread the toolkit
 # needs cannot start, its X connection fails while it starts, or a reply never comes.
 for limit in 9 10 11 12 13; do
-  starved "ulimit -n $limit" "-n $limit" shown "too few file descriptors"
+  starved "ulimit -n $limit" "-n $limit" "too few file descriptors" "$shown"
 done
 [ "$sanitized" = 1 ] && echo "SKIP: memory limits under the sanitizers"
 [ "$sanitized" = 1 ] || for limit in 80000 88000 92160 100000 105000 110000; do
-  starved "ulimit -v $limit" "-v $limit" up "too little memory"
+  starved "ulimit -v $limit" "-v $limit" "too little memory" "$up"
 done
 # A paint that takes minutes: a window a thousand times its size.
-QT_SCALE_FACTOR=1000 starved QT_SCALE_FACTOR=1000 "-c 0" shown ""
+QT_SCALE_FACTOR=1000 starved QT_SCALE_FACTOR=1000 "-c 0" "" "$shown"
 
 # lost NAME LOG [STATUS]: once the server is gone, the program ends with status 1 (or STATUS)
 # and at most one line in LOG besides the protocol log's "[time stamp] ..." lines; a line said
@@ -114,6 +105,8 @@ lost() {
     fail "$1: status $status, $lines lines: $(grep -v "^\\[" "$2")"
 }
 name=$(sed -n 's/^Name\[ko\]=//p' "$entry") wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+# Windows left to the system at exit are no leak. xdotool finds Korean titles only in UTF-8.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 kill -TERM "$server" && wait "$server" 2>/dev/null
 for moment in idle: verdict:2 error:abc; do
   x11
