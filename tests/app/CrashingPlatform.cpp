@@ -1,10 +1,7 @@
-// A platform plugin that never starts a platform: loading it runs what QUIZ_CRASH_PLATFORM asks
-// for while the toolkit starts, as a broken library would, after a message through Qt and a line
-// on the standard error stream of its own.
-//   segv, abort: crashes (a write through a null pointer, abort());
-//   exit: ends the process with exit status 3;
-//   threads: four threads say 250 messages each at once, then loading goes on (and fails, so
-//            that the toolkit tries the next platform named).
+// A platform plugin that never starts a platform: as the toolkit loads it, after a message through
+// Qt and a line straight to stderr, it does what QUIZ_CRASH_PLATFORM says, as a broken library
+// would: segv, abort (crash), exit (status 3), threads (four threads say 250 messages each at
+// once, then loading fails, so that the toolkit tries the next platform named).
 #include <QObject>
 #include <QtPlugin>
 #include <cstdio>
@@ -20,9 +17,7 @@ class CrashingPlatform : public QObject {
 };
 
 namespace {
-
 int* volatile Nowhere = nullptr;
-
 const bool Loaded = [] {
   const char* What = std::getenv("QUIZ_CRASH_PLATFORM");
   const std::string Asked = What ? What : "";
@@ -30,23 +25,18 @@ const bool Loaded = [] {
   std::fputs("crashing platform: a line of its own\n", stderr);
   if (Asked == "segv")
     *Nowhere = 1;
-  if (Asked == "abort")
-    std::abort();
-  if (Asked == "exit")
-    std::exit(3);
-  if (Asked == "threads") {
-    std::vector<std::thread> Threads;
-    for (int T = 0; T < 4; ++T)
-      Threads.emplace_back([T] {
-        for (int I = 0; I < 250; ++I)
-          qWarning("crashing platform: thread %d, message %d", T, I);
-      });
-    for (std::thread& Thread : Threads)
-      Thread.join();
-  }
+  if (Asked == "abort" || Asked == "exit")
+    Asked == "abort" ? std::abort() : std::exit(3);
+  std::vector<std::thread> Threads;
+  for (int T = 0; Asked == "threads" && T < 4; ++T)
+    Threads.emplace_back([T] {
+      for (int I = 0; I < 250; ++I)
+        qWarning("crashing platform: thread %d, message %d", T, I);
+    });
+  for (std::thread& Thread : Threads)
+    Thread.join();
   return true;
 }();
-
 } // namespace
 
 #include "CrashingPlatform.moc"

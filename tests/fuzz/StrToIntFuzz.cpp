@@ -27,14 +27,13 @@ static std::int64_t Read(const std::string& Text) {
     Check(Message.size() <= 200, Text, "the message is long"); // it quotes 40 characters at most
     std::mbstate_t State{};
     char32_t C = 0;
-    std::string Isolates; // the bidirectional controls in the message, I and P for U+2068, U+2069
+    std::string Isolates; // its bidirectional controls: I, P for U+2068, U+2069, ? for others
     for (std::size_t I = 0, Length = 0; I < Message.size(); I += Length) {
       Length = std::mbrtoc32(&C, Message.data() + I, Message.size() - I, &State);
       Check(Length >= 1 && Length <= 4 && C <= 0x10FFFF && C >= 0x20 && (C < 0x7F || C >= 0xA0),
             Text, "the message is not printable UTF-8");
-      const bool Bidi = C == 0x061C || C == 0x200E || C == 0x200F || (C >= 0x202A && C <= 0x202E) ||
-                        (C >= 0x2066 && C <= 0x2069);
-      if (Bidi)
+      if (C == 0x061C || C == 0x200E || C == 0x200F || (C >= 0x202A && C <= 0x202E) ||
+          (C >= 0x2066 && C <= 0x2069))
         Isolates += C == 0x2068 ? 'I' : C == 0x2069 ? 'P' : '?';
     }
     // Nothing in the quoted text reorders the message: its one isolate is all there is.
