@@ -58,8 +58,11 @@ runs() {
   kill -TERM $pid && wait $pid || fail "$1: status $?"
 }
 # Wayland fails and it starts offscreen: Qt's words come out as Qt writes them, with no stray
-# ": " where a category would stand; and the one line on the lack of a Korean font.
+# ": " where a category would stand; and the one line on the lack of a Korean font. Qt 6.8's
+# Wayland plugin, failing, leaves the services object it made (QGenericUnixServices) behind,
+# wholly inside Qt: no leak check here.
 QT_QPA_PLATFORM="wayland;offscreen" WAYLAND_DISPLAY=no-such \
+  ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
   FONTCONFIG_FILE="$fonts_without_hangul" runs "after Wayland, offscreen" fonts-nanum
 grep -q wl_display "$scratch/log" || fail "after Wayland, offscreen: nothing said of Wayland"
 grep '^:' "$scratch/log" && fail "after Wayland, offscreen: stray punctuation (above)"
