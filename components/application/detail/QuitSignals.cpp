@@ -31,14 +31,15 @@ enum DeadlineState { Unset, Set, Met };
 std::atomic<int> DeadlineAt{Unset};
 static_assert(std::atomic<int>::is_always_lock_free, "used in signal handlers");
 
+// The timer where it could be made and set, else the coarser alarm (both signal SIGALRM).
 void SetDeadline(bool On) {
   if (HaveDeadlineTimer) {
     itimerspec When = {};
     When.it_value.tv_nsec = On ? GraceNanoseconds : 0;
-    timer_settime(Deadline, 0, &When, nullptr);
-  } else {
-    alarm(On ? 1 : 0);
+    if (timer_settime(Deadline, 0, &When, nullptr) == 0)
+      return;
   }
+  alarm(On ? 1 : 0);
 }
 
 void OnDeadline(int Signal) {

@@ -139,7 +139,7 @@ void SetSanitizerDeathCallbacks(void (*Callback)()) {
         }
         return 0;
       },
-      &Callback);
+      static_cast<void*>(&Callback));
 }
 
 int MakeMemoryFile() {
