@@ -9,41 +9,33 @@
 
 namespace {
 
-class Palette : public PaletteSwitch {
-protected:
-  // The test form (Color clBtnFace) or another description of it, built under Under and shown.
-  static std::unique_ptr<TTestForm> Shown(const DesktopPalette& Under,
-                                          const char* Other = nullptr) {
-    SwitchTo(Under);
-    auto Form = std::make_unique<TTestForm>(nullptr);
-    Other ? ReadForm(*Form, Other, "a test description") : ReadForm(*Form);
-    Form->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-    return Form;
-  }
-  static void ExpectIn(TTestForm& Form, const DesktopPalette& Palette) {
-    SwitchTo(Palette);
-    ExpectPaintedIn(Form, Palette, {Form.Label1, Form.Label2}, {Form.Edit1, Form.Memo1},
-                    {Form.Button1});
-  }
-};
+// The test form (Color clBtnFace) or another description of it, built under Under and shown.
+std::unique_ptr<TTestForm> Shown(const DesktopPalette& Under, const char* Other = nullptr) {
+  PaletteSwitch::To(Under);
+  auto Form = std::make_unique<TTestForm>(nullptr);
+  Other ? ReadForm(*Form, Other, "a test description") : ReadForm(*Form);
+  Form->show();
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+  return Form;
+}
 
 } // namespace
 
 // Built under one palette, every component follows each switch; where the desktop draws buttons
 // lighter than windows, the form has the window's face and the button stands out from it.
-TEST_F(Palette, EveryComponentFollowsThePaletteAtStartAndThroughEachSwitch) {
+TEST(Palette, EveryComponentFollowsThePaletteAtStartAndThroughEachSwitch) {
+  const PaletteSwitch Switch;
   const auto Light = Shown(LightPalette);
   for (const DesktopPalette* Next :
-       {&LightPalette, &DarkPalette, &HighContrastPalette, &LightPalette})
-    ExpectIn(*Light, *Next);
+       {&LightPalette, &DarkPalette, &HighContrastPalette, &BreezeLightPalette}) {
+    PaletteSwitch::To(*Next);
+    ExpectPaintedIn(*Light, *Next);
+  }
   const auto Dark = Shown(DarkPalette);
-  ExpectIn(*Dark, DarkPalette);
-  ExpectIn(*Dark, BreezeLightPalette);
+  ExpectPaintedIn(*Dark, DarkPalette);
+  PaletteSwitch::To(BreezeLightPalette);
   const QRect Button = InWindow(*Dark->Button1);
   const QColor Face = PaintedIn(*Dark, Button.adjusted(3, 3, -3, -3)).Ground;
-  EXPECT_EQ(PaintedIn(*Dark, Button.translated(0, Button.height() + 2)).Ground,
-            BreezeLightPalette.Window);
   EXPECT_LT(std::abs(Face.lightness() - BreezeLightPalette.Button.lightness()),
             std::abs(Face.lightness() - BreezeLightPalette.Window.lightness()))
       << "the button's face " << Face.name().toStdString() << " is the window's";
@@ -51,21 +43,20 @@ TEST_F(Palette, EveryComponentFollowsThePaletteAtStartAndThroughEachSwitch) {
 
 // The other system colours a description may give are roles of the palette too: a form filled
 // as a field, with button text, and its labels in its font's colour unless they have their own.
-TEST_F(Palette, OtherSystemColoursOfADescriptionFollowThePaletteToo) {
+TEST(Palette, OtherSystemColoursOfADescriptionFollowThePaletteToo) {
+  const PaletteSwitch Switch;
   const auto Form = Shown(LightPalette, R"({"Name": "TestForm", "Class": "TTestForm",
-    "Width": 300, "Height": 200, "Color": "clWindow", "Font.Color": "clBtnText",
-    "Components": [
+    "Width": 300, "Height": 200, "Color": "clWindow", "Font.Color": "clBtnText", "Components": [
       {"Name": "Label1", "Class": "TLabel", "Left": 10, "Top": 10, "Caption": "1:"},
       {"Name": "Label2", "Class": "TLabel", "Left": 50, "Top": 10, "Caption": "2:",
-       "Font.Color": "clWindowText"},
-      {"Name": "Memo1", "Class": "TMemo", "Left": 10, "Top": 50},
+       "Font.Color": "clWindowText"}, {"Name": "Memo1", "Class": "TMemo", "Left": 10, "Top": 50},
       {"Name": "Edit1", "Class": "TEdit", "Left": 10, "Top": 100},
       {"Name": "Button1", "Class": "TButton", "Left": 150, "Top": 100},
       {"Name": "Timer1", "Class": "TTimer"}]})");
   const DesktopPalette Colourful{"colourful", "#c8dcf0", "#5a0000", "#fffac8",
                                  "#004600",   "#d2d2ff", "#000078"};
   for (const DesktopPalette* Palette : {&Colourful, &DarkPalette}) {
-    SwitchTo(*Palette);
+    PaletteSwitch::To(*Palette);
     const Painted Face = PaintedIn(*Form, QRect(0, 0, 8, 8)),
                   One = PaintedIn(*Form, InWindow(*Form->Label1)),
                   Two = PaintedIn(*Form, InWindow(*Form->Label2));

@@ -1,28 +1,19 @@
 #pragma once
 // Desktop palettes to switch to, and the colours a window really paints with, read from its
 // pixels.
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QMap>
-#include <QPalette>
-#include <QWidget>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
-// The colours of a desktop palette that texts and their grounds are painted in.
 struct DesktopPalette {
   const char* Name;
   QColor Window, WindowText, Base, Text, Button, ButtonText;
-  QPalette ToPalette() const {
-    QPalette Palette(Button, Window);
-    Palette.setColor(QPalette::WindowText, WindowText);
-    Palette.setColor(QPalette::Base, Base);
-    Palette.setColor(QPalette::Text, Text);
-    Palette.setColor(QPalette::ButtonText, ButtonText);
-    return Palette;
-  }
 };
 
 // Fusion-like light, Breeze-like light (buttons lighter than the window) and dark, and a
@@ -35,6 +26,28 @@ inline const DesktopPalette DarkPalette{"dark",    "#202326", "#fcfcfc", "#14161
                                         "#fcfcfc", "#31363b", "#fcfcfc"};
 inline const DesktopPalette HighContrastPalette{"high contrast", "#000", "#fff", "#000",
                                                 "#ff0",          "#000", "#0ff"};
+
+// Switches the application's palette as a desktop does when its theme changes; the palette it
+// found comes back when it goes.
+class PaletteSwitch {
+public:
+  PaletteSwitch() = default;
+  PaletteSwitch(const PaletteSwitch&) = delete;
+  PaletteSwitch& operator=(const PaletteSwitch&) = delete;
+  ~PaletteSwitch() { QApplication::setPalette(Original_), QApplication::processEvents(); }
+  static void To(const DesktopPalette& P) {
+    QPalette Palette(P.Button, P.Window);
+    Palette.setColor(QPalette::WindowText, P.WindowText);
+    Palette.setColor(QPalette::Base, P.Base);
+    Palette.setColor(QPalette::Text, P.Text);
+    Palette.setColor(QPalette::ButtonText, P.ButtonText);
+    QApplication::setPalette(Palette);
+    QApplication::processEvents();
+  }
+
+private:
+  QPalette Original_ = QApplication::palette();
+};
 
 // WCAG 2 contrast ratio, 1 to 21.
 inline double Contrast(const QColor& A, const QColor& B) {
@@ -84,49 +97,26 @@ inline QRect InWindow(const QWidget& Widget) {
   return QRect(Widget.mapTo(Widget.window(), QPoint(0, 0)), Widget.size());
 }
 
-// Every text of Window in Palette's colours and readable: Labels on the window's face, Fields
-// (entry boxes, memos) on their own ground inside their frames, Buttons' captions inside the
-// bevel, whose face the style shades. Takes the focus away, lest a text cursor pass for ink.
-inline void ExpectPaintedIn(QWidget& Window, const DesktopPalette& Palette,
-                            std::initializer_list<QWidget*> Labels,
-                            std::initializer_list<QWidget*> Fields,
-                            std::initializer_list<QWidget*> Buttons) {
+// Every text of Window in Palette's colours and readable: labels on the window's face, entry
+// boxes and memos on their own ground inside their frames, buttons' captions inside the bevel,
+// whose face the style shades. Takes the focus away, lest a text cursor pass for ink.
+inline void ExpectPaintedIn(QWidget& Window, const DesktopPalette& Palette) {
   if (QWidget* Focused = QApplication::focusWidget())
     Focused->clearFocus();
   const std::string In = std::string(" under the ") + Palette.Name + " palette";
   EXPECT_EQ(PaintedIn(Window, QRect(0, 0, 8, 8)).Ground, Palette.Window) << "window face" << In;
-  auto Expect = [&](const QWidget* Widget, const QRect& Area, const QColor& Ground,
-                    const QColor& Ink) {
+  for (QWidget* Widget : Window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    QRect Area = InWindow(*Widget);
+    QColor Ground = Palette.Window, Ink = Palette.WindowText;
+    if (const auto* Scrolled = qobject_cast<QAbstractScrollArea*>(Widget))
+      Area = InWindow(*Scrolled->viewport()), Ground = Palette.Base, Ink = Palette.Text;
+    else if (qobject_cast<QLineEdit*>(Widget))
+      Area.adjust(3, 3, -3, -3), Ground = Palette.Base, Ink = Palette.Text;
+    else if (qobject_cast<QAbstractButton*>(Widget))
+      Area.adjust(6, 5, -6, -5), Ground = QColor(), Ink = Palette.ButtonText;
     const Painted P = PaintedIn(Window, Area);
     EXPECT_TRUE((!Ground.isValid() || P.Ground == Ground) && Near(P.Ink, Ink) &&
                 Contrast(P.Ink, P.Ground) >= 4.5)
         << Widget->objectName().toStdString() << " paints " << P.Text() << In;
-  };
-  for (QWidget* Label : Labels)
-    Expect(Label, InWindow(*Label), Palette.Window, Palette.WindowText);
-  for (QWidget* Field : Fields) {
-    const auto* Scrolled = qobject_cast<QAbstractScrollArea*>(Field);
-    Expect(Field,
-           Scrolled ? InWindow(*Scrolled->viewport()) : InWindow(*Field).adjusted(3, 3, -3, -3),
-           Palette.Base, Palette.Text);
   }
-  for (QWidget* Button : Buttons)
-    Expect(Button, InWindow(*Button).adjusted(6, 5, -6, -5), QColor(), Palette.ButtonText);
 }
-
-// Switches the application's palette as a desktop does when its theme changes; puts the one the
-// test found back at its end.
-class PaletteSwitch : public ::testing::Test {
-protected:
-  static void SwitchTo(const DesktopPalette& Palette) {
-    QApplication::setPalette(Palette.ToPalette());
-    QApplication::processEvents();
-  }
-  void TearDown() override {
-    QApplication::setPalette(Original_);
-    QApplication::processEvents();
-  }
-
-private:
-  QPalette Original_ = QApplication::palette();
-};
