@@ -49,9 +49,10 @@ TEST_F(Controls, TheMemoWrapsAtSpacesWithoutScrollBars) {
                Form->Memo1->horizontalScrollBar()->isVisible());
 }
 
-// While a box is up, the button raises no events whichever way input reaches it: a screen
-// reader's action (pressed twice), a call, keys and clicks straight to the widget, past the window
-// system; once the box has closed, they count again.
+// While a box is up, the window behind it takes no input through the window system, and the
+// button raises no events whichever other way input reaches it: a screen reader's action
+// (pressed twice), a call, keys and clicks straight to the widget; once the box has closed, they
+// count again.
 TEST_F(Controls, AButtonUnderABoxTakesNoClickByAnyPath) {
   Form->OnClickDo = [this] { Form->Clicks == 1 ? ShowMessage("첫 클릭") : void(); };
   auto PressForAScreenReader = [this] { // and wait until it is let go
@@ -62,6 +63,9 @@ TEST_F(Controls, AButtonUnderABoxTakesNoClickByAnyPath) {
   };
   bool Tried = false;
   MessageBoxWatcher Watcher([&](QMessageBox&) {
+    Form->Edit1->setFocus();
+    QTest::mouseClick(Form->windowHandle(), Qt::LeftButton, {}, Form->Button1->geometry().center());
+    QTest::keyClick(Form->windowHandle(), Qt::Key_9);
     PressForAScreenReader();
     PressForAScreenReader();
     Form->Button1->click();
@@ -75,6 +79,7 @@ TEST_F(Controls, AButtonUnderABoxTakesNoClickByAnyPath) {
   Click();
   EXPECT_TRUE(Tried) << "the box never came up";
   EXPECT_EQ(Form->Clicks, 1) << "a click started while the box was up";
+  EXPECT_EQ(Form->Edit1->GetText(), "7") << "the window behind the box took a key";
   PressForAScreenReader();
   Form->Button1->click();
   EXPECT_EQ(Form->Clicks, 3);

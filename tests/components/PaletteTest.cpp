@@ -11,7 +11,7 @@ namespace {
 
 // The test form (Color clBtnFace) or another description of it, built under Under and shown.
 std::unique_ptr<TTestForm> Shown(const DesktopPalette& Under, const char* Other = nullptr) {
-  PaletteSwitch::To(Under);
+  SwitchPalette(Under);
   auto Form = std::make_unique<TTestForm>(nullptr);
   Other ? ReadForm(*Form, Other, "a test description") : ReadForm(*Form);
   Form->show();
@@ -24,16 +24,16 @@ std::unique_ptr<TTestForm> Shown(const DesktopPalette& Under, const char* Other 
 // Built under one palette, every component follows each switch; where the desktop draws buttons
 // lighter than windows, the form has the window's face and the button stands out from it.
 TEST(Palette, EveryComponentFollowsThePaletteAtStartAndThroughEachSwitch) {
-  const PaletteSwitch Switch;
+  const auto Kept = PaletteKept();
   const auto Light = Shown(LightPalette);
   for (const DesktopPalette* Next :
        {&LightPalette, &DarkPalette, &HighContrastPalette, &BreezeLightPalette}) {
-    PaletteSwitch::To(*Next);
+    SwitchPalette(*Next);
     ExpectPaintedIn(*Light, *Next);
   }
   const auto Dark = Shown(DarkPalette);
   ExpectPaintedIn(*Dark, DarkPalette);
-  PaletteSwitch::To(BreezeLightPalette);
+  SwitchPalette(BreezeLightPalette);
   const QRect Button = InWindow(*Dark->Button1);
   const QColor Face = PaintedIn(*Dark, Button.adjusted(3, 3, -3, -3)).Ground;
   EXPECT_LT(std::abs(Face.lightness() - BreezeLightPalette.Button.lightness()),
@@ -44,7 +44,7 @@ TEST(Palette, EveryComponentFollowsThePaletteAtStartAndThroughEachSwitch) {
 // The other system colours a description may give are roles of the palette too: a form filled
 // as a field, with button text, and its labels in its font's colour unless they have their own.
 TEST(Palette, OtherSystemColoursOfADescriptionFollowThePaletteToo) {
-  const PaletteSwitch Switch;
+  const auto Kept = PaletteKept();
   const auto Form = Shown(LightPalette, R"({"Name": "TestForm", "Class": "TTestForm",
     "Width": 300, "Height": 200, "Color": "clWindow", "Font.Color": "clBtnText", "Components": [
       {"Name": "Label1", "Class": "TLabel", "Left": 10, "Top": 10, "Caption": "1:"},
@@ -56,7 +56,7 @@ TEST(Palette, OtherSystemColoursOfADescriptionFollowThePaletteToo) {
   const DesktopPalette Colourful{"colourful", "#c8dcf0", "#5a0000", "#fffac8",
                                  "#004600",   "#d2d2ff", "#000078"};
   for (const DesktopPalette* Palette : {&Colourful, &DarkPalette}) {
-    PaletteSwitch::To(*Palette);
+    SwitchPalette(*Palette);
     const Painted Face = PaintedIn(*Form, QRect(0, 0, 8, 8)),
                   One = PaintedIn(*Form, InWindow(*Form->Label1)),
                   Two = PaintedIn(*Form, InWindow(*Form->Label2));

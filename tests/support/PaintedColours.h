@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMap>
+#include <QScopeGuard>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -27,27 +28,21 @@ inline const DesktopPalette DarkPalette{"dark",    "#202326", "#fcfcfc", "#14161
 inline const DesktopPalette HighContrastPalette{"high contrast", "#000", "#fff", "#000",
                                                 "#ff0",          "#000", "#0ff"};
 
-// Switches the application's palette as a desktop does when its theme changes; the palette it
-// found comes back when it goes.
-class PaletteSwitch {
-public:
-  PaletteSwitch() = default;
-  PaletteSwitch(const PaletteSwitch&) = delete;
-  PaletteSwitch& operator=(const PaletteSwitch&) = delete;
-  ~PaletteSwitch() { QApplication::setPalette(Original_), QApplication::processEvents(); }
-  static void To(const DesktopPalette& P) {
-    QPalette Palette(P.Button, P.Window);
-    Palette.setColor(QPalette::WindowText, P.WindowText);
-    Palette.setColor(QPalette::Base, P.Base);
-    Palette.setColor(QPalette::Text, P.Text);
-    Palette.setColor(QPalette::ButtonText, P.ButtonText);
-    QApplication::setPalette(Palette);
-    QApplication::processEvents();
-  }
+// Puts the application's palette back as it is now, once what it returns goes.
+inline auto PaletteKept() {
+  return qScopeGuard([Palette = QApplication::palette()] { QApplication::setPalette(Palette); });
+}
 
-private:
-  QPalette Original_ = QApplication::palette();
-};
+// Switches the application's palette as a desktop does when its theme changes.
+inline void SwitchPalette(const DesktopPalette& P) {
+  QPalette Palette(P.Button, P.Window);
+  Palette.setColor(QPalette::WindowText, P.WindowText);
+  Palette.setColor(QPalette::Base, P.Base);
+  Palette.setColor(QPalette::Text, P.Text);
+  Palette.setColor(QPalette::ButtonText, P.ButtonText);
+  QApplication::setPalette(Palette);
+  QApplication::processEvents();
+}
 
 // WCAG 2 contrast ratio, 1 to 21.
 inline double Contrast(const QColor& A, const QColor& B) {

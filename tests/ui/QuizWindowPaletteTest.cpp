@@ -6,11 +6,11 @@
 using QuizWindowPalette = QuizWindowFixture;
 
 TEST_F(QuizWindowPalette, EveryTextIsReadableAfterEachSwitch) {
-  const PaletteSwitch Switch;
+  const auto Kept = PaletteKept();
   ASSERT_TRUE(QTest::qWaitFor([] { return !Form1->Memo1->GetText().empty(); }));
   Form1->Edit1->SetText("3");
   for (const DesktopPalette* Next : {&DarkPalette, &HighContrastPalette, &LightPalette}) {
-    PaletteSwitch::To(*Next);
+    SwitchPalette(*Next);
     ExpectPaintedIn(*Form1, *Next);
   }
 }
