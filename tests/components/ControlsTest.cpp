@@ -49,10 +49,8 @@ TEST_F(Controls, TheMemoWrapsAtSpacesWithoutScrollBars) {
                Form->Memo1->horizontalScrollBar()->isVisible());
 }
 
-// While a box is up, the window behind it takes no input through the window system, and the
-// button raises no events whichever other way input reaches it: a screen reader's action
-// (pressed twice), a call, keys and clicks straight to the widget; once the box has closed, they
-// count again.
+// Under a box, no input reaches the window, nor makes the button raise events by any other path
+// (a screen reader's action, a call, keys and clicks to the widget); after it, they count again.
 TEST_F(Controls, AButtonUnderABoxTakesNoClickByAnyPath) {
   Form->OnClickDo = [this] { Form->Clicks == 1 ? ShowMessage("첫 클릭") : void(); };
   auto PressForAScreenReader = [this] { // and wait until it is let go

@@ -51,7 +51,6 @@ QByteArray With(int Index, const char* Key, const QJsonValue& Value) {
 
 } // namespace
 
-// (Its handlers are bound: the tests of the controls click and tick them.)
 TEST(FormReader, BuildsEveryComponentWithItsProperties) {
   TTestForm Form(nullptr);
   ReadForm(Form);

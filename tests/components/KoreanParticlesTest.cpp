@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// The topic particle: 은 after a final consonant, 는 after a vowel; Hangul by its last syllable,
-// numbers as read aloud (영 일 이 삼 사 오 육 칠 팔 구, 십 백 천, then 만 억 조 경 해 for groups of
-// four places, after a point digit by digit). Latin words and letters are read in too many ways to
-// guess (book 북은, cat 캣은, HTML 에이치티엠엘은), symbols not at all, and nobody reads a unit
-// past 해: both forms stay.
+// The topic particle by the sound of Hangul and of numbers as read aloud (10조는, after a point
+// digit by digit); Latin words (book 북은, cat 캣은), symbols and units past 해 keep both forms.
 TEST(KoreanParticles, TopicByTheSoundOfHangulAndNumbersBothFormsWhereItCannotBeKnown) {
   const std::pair<const char*, const char*> Cases[] = {
       {"삼 3번 힣 0 1 3 6 7 8 -1 10 200 3000 40000 100000 1000000 2147483648 1000000000 1.0 00 "
@@ -27,13 +24,10 @@ TEST(KoreanParticles, EveryFormQuotesPlaceholdersAndArguments) {
   EXPECT_EQ(ArgWithParticles(Forms, {"책"}), "책이 책을 책과 책이라는 책으로");
   EXPECT_EQ(ArgWithParticles(Forms, {"나무"}), "나무가 나무를 나무와 나무라는 나무로");
   EXPECT_EQ(ArgWithParticles(Forms, {"길"}), "길이 길을 길과 길이라는 길로");
-  EXPECT_EQ(ArgWithParticles(Forms, {"1"}), "1이 1을 1과 1이라는 1로");
   EXPECT_EQ(ArgWithParticles(Forms, {"x"}), "x이(가) x을(를) x과(와) x(이)라는 x(으)로");
   EXPECT_EQ(ArgWithParticles("%1은(는) 아닙니다", {"'3번'"}), "'3번'은 아닙니다");
   EXPECT_EQ(ArgWithParticles("'%1'은(는) 아닙니다", {"가나다…"}), "'가나다…'는 아닙니다");
-  EXPECT_EQ(ArgWithParticles("“%1”이(가)", {"밥"}), "“밥”이");
   EXPECT_EQ(ArgWithParticles("%1 은(는)", {"밥"}), "밥 은(는)");
   EXPECT_EQ(ArgWithParticles("%2, %1은(는)", {"%2은(는)", "값"}), "값, %2은(는)은");
   EXPECT_EQ(ArgWithParticles("%1 or %3, 100%", {"a"}), "a or %3, 100%");
-  EXPECT_EQ(ArgWithParticles("no Korean here: %1", {"x"}), "no Korean here: x");
 }

@@ -37,10 +37,8 @@ TEST(StrToInt, RejectsEmptyTextLoneOrMisplacedSignsValuesOutOfRangeAndAllButDeci
   EXPECT_EQ(Outcome(std::string("3\0", 2)).substr(0, 7), "raises ");
 }
 
-// The message quotes the text between U+2068 and U+2069, which isolate it for bidirectional
-// display; cut after forty characters, with what cannot be seen or would reorder the text
-// (overrides, embeddings, isolates and marks of direction, zero-width characters, soft hyphen,
-// Hangul filler, tag letters, line separator) as its code, and what is not a character as U+FFFD.
+// The message quotes the text isolated (U+2068 ... U+2069), cut after forty characters, with what
+// cannot be seen or would reorder it as its code, and what is not a character as U+FFFD.
 TEST(StrToInt, MessageQuotesTheTextShowingWhatCannotBeSeen) {
   std::string Forty;
   for (int I = 0; I < 40; ++I)

@@ -79,21 +79,3 @@ TEST_F(QuizWindowLayout, EverythingFitsInEveryKoreanFaceTheWindowMayGet) {
     ExpectEverythingFits(Face.toStdString());
   }
 }
-
-TEST_F(QuizWindowLayout, ARowKeepsItsPlacesThenGivesUpItsGapsThenMovesLeft) {
-  const TLabel* First = Form1->Label3;
-  const TLabel* Last = Form1->Label6;
-  const int Designed = First->x();
-  Show(18); // the longest captions
-  const int Room = Last->geometry().right() + 1 + Form1->Memo1->x();
-  Form1->resize(Room - Last->fontMetrics().horizontalAdvance(' '), Form1->height());
-  EXPECT_EQ(First->x(), Designed) << "moved left before its gaps shrank";
-  Form1->resize(Room - 40, Form1->height()); // room enough only once the row moves left too
-  ExpectEverythingFits("a narrower window");
-  Form1->resize(Room / 2, Form1->height()); // too narrow for the row: it stops at the margin
-  Show(18);
-  EXPECT_EQ(First->x(), Form1->Memo1->x());
-  Form1->resize(Room + 100, Form1->height());
-  Show(18);
-  EXPECT_EQ(Last->geometry().right() + 1 + Form1->Memo1->x(), Room) << "did not move back";
-}
