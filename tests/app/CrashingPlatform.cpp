@@ -1,12 +1,9 @@
-// A platform plugin that never starts a platform: as the toolkit loads it, after a message through
-// Qt and a line straight to stderr, it does what QUIZ_CRASH_PLATFORM says, as a broken library
-// would: segv, abort (crash), exit (status 3), threads (four threads say 250 messages each at
-// once, then loading fails, so that the toolkit tries the next platform named).
+// A platform plugin that never starts a platform. As the toolkit loads it, after a message through
+// Qt and a line straight to stderr, it does what QUIZ_CRASH_PLATFORM says: segv, abort, exit (with
+// 3), or threads (four say 250 messages each at once; then the toolkit tries the next platform).
 #include <QObject>
-#include <QtPlugin>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -19,9 +16,8 @@ class CrashingPlatform : public QObject {
 namespace {
 int* volatile Nowhere = nullptr;
 const bool Loaded = [] {
-  const char* What = std::getenv("QUIZ_CRASH_PLATFORM");
-  const std::string Asked = What ? What : "";
-  qWarning("crashing platform: loaded to %s", Asked.c_str());
+  const QByteArray Asked = qgetenv("QUIZ_CRASH_PLATFORM");
+  qWarning("crashing platform: loaded to %s", Asked.constData());
   std::fputs("crashing platform: a line of its own\n", stderr);
   if (Asked == "segv")
     *Nowhere = 1;

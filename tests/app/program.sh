@@ -1,0 +1,167 @@
+#!/bin/sh
+# The program in hostile settings. Unable to start, it says why in at most three lines in the
+# user's language, keeping what Qt or a crashing library said; a quit signal ends it with 0 within
+# 5 s even where it stalls or starves; losing its display, with 1. Without Xvfb, xdotool and
+# weston: 77 after the rest. Fewer limits under the sanitizers, whose runtime needs room itself.
+set -u
+program=$1 platforms=$2 fonts_no_hangul=$3 entry=$4 sanitized=$5
+scratch=$(mktemp -d) server="" signal=TERM failed=0
+log=$scratch/log esc=$(printf '\033') bel=$(printf '\007')
+trap 'kill -KILL $server 2>/dev/null; rm -rf "$scratch"' EXIT
+export LC_ALL=C.UTF-8 LANGUAGE="" QT_QPA_PLATFORM="" XDG_RUNTIME_DIR="$scratch"
+unset DISPLAY WAYLAND_DISPLAY
+
+fail() { echo "FAIL: $*"; failed=1; }
+# wait_for CONDITION [TENTHS]: until it holds, for a minute at most (or TENTHS of a second).
+wait_for() { n=0 && until eval "$1" || [ $((n += 1)) -gt "${2:-600}" ]; do sleep 0.1; done; }
+# ends NAME STATUSES [TEXT [UNTIL]]: it ends by itself within a minute or, once UNTIL holds, within
+# 5 s of a SIG$signal, with one of STATUSES; unless with 0, saying TEXT in at most three lines
+# ($out: its log without a protocol log's "[" lines), control characters shown escaped.
+ends() {
+  wait_for "! kill -0 $pid 2>/dev/null || ${4:-false}"
+  [ -n "${4:-}" ] && kill -s $signal $pid 2>/dev/null && wait_for "! kill -0 $pid 2>/dev/null" 50
+  kill -KILL $pid 2>/dev/null && fail "$1: still running${4:+ 5 s after SIG$signal}"
+  status=0 && wait $pid || status=$?
+  out=$(grep -v '^\[' "$log") lines=$(grep -v '^\[' "$log" | grep -c .)
+  case " $2 " in *" $status "*) ;; *) fail "$1: status $status: $out" ;; esac
+  [ "$status" -eq 0 ] || case "$out" in
+    *"$esc"* | *"$bel"*) fail "$1: raw control characters" ;;
+    *"${3:-}"*) [ "$lines" -le 3 ] || fail "$1: $lines lines: $out" ;;
+    *) fail "$1: no '$3' in: $out" ;;
+  esac
+}
+# run NAME STATUSES [TEXT [UNTIL [SETTINGS...]]]: ends, started under env's SETTINGS in the
+# background, stderr in $log, SIGINT as from a terminal (a shell without job control ignores it).
+run() {
+  name=$1 statuses=$2 text=${3:-} until=${4:-} && shift $(($# < 4 ? $# : 4))
+  perl -e '$SIG{INT} = "DEFAULT"; exec @ARGV' env "$@" "$program" 2>"$log" & pid=$!
+  ends "$name" "$statuses" "$text" "$until"
+}
+
+run "no display" 1 "cannot open a display (is DISPLAY set?)"
+case "$lines $out" in "1 "*xvfb-run*) ;; *) fail "no display: not one line of advice: $out" ;; esac
+run "no display, in Korean" 1 "디스플레이를 열 수 없습니다" "" LANGUAGE=ko
+run "unknown platform" 1 "platform 'no-such'" "" QT_QPA_PLATFORM=no-such
+run "no X server" 1 "X display ':9999'" "" DISPLAY=:9999
+run "Wayland only" 1 "Wayland display 'no-such'" "" WAYLAND_DISPLAY=no-such XDG_SESSION_TYPE=wayland
+case "$out" in *"Wayland compositor"*) ;; *) fail "Wayland only: no Wayland hint: $out" ;; esac
+echo "$out" | grep -E 'DISPLAY|X (server|display)|XAUTHORITY' && fail "Wayland: X blamed (above)"
+run "DISPLAY with escapes" 1 "'<U+001B>]0;PWNED<U+0007><U+001B>[2J:139'" "" \
+  DISPLAY="$esc]0;PWNED$bel${esc}[2J:139"
+run "name with escapes" 1 "quiz<U+001B>[2J: cannot open a display" "" \
+  perl -e '$path = pop; exec {$path} @ARGV' "quiz${esc}[2J"
+case "$out" in "quiz<U+001B>"*) ;; *) fail "name with escapes: not its name first: $out" ;; esac
+# Too few descriptors to load a platform plugin: said so, not blamed on the plugin.
+[ "$sanitized" = 1 ] || for limit in 6 7 8; do
+  run "$limit descriptors" 1 "too few file descriptors: at most $limit may be open" "" \
+    QT_QPA_PLATFORM=offscreen prlimit --nofile=$limit
+done
+# Its standard error a pipe that nobody reads: the report is lost, the status is not.
+run "stderr a closed pipe" 1 "" "" WAYLAND_DISPLAY=no-such XDG_SESSION_TYPE=wayland \
+  perl -e 'pipe(my $r, my $w) or die; close $r; open(STDERR, ">&", $w) or die; exec @ARGV'
+
+# Wayland fails and it starts offscreen: Qt's words come out as Qt writes them, with no stray ": "
+# where a category would stand, and one line on the lack of a Korean font. Qt 6.8's Wayland plugin,
+# failing, leaves its services object behind, wholly inside Qt: no leak check here.
+run "after Wayland, offscreen" 0 "" 'grep -q fonts-nanum "$log"' \
+  QT_QPA_PLATFORM="wayland;offscreen" WAYLAND_DISPLAY=no-such \
+  FONTCONFIG_FILE="$fonts_no_hangul" ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+grep -q wl_display "$log" || fail "after Wayland, offscreen: nothing said of Wayland"
+grep '^:' "$log" && fail "after Wayland, offscreen: stray punctuation (above)"
+[ "$(grep -c fonts-nanum "$log")" -eq 1 ] || fail "no one line naming fonts-nanum"
+
+# A library that crashes, or ends the process, while the toolkit loads it: what was said before
+# comes out, through Qt and straight to the stream alike (AddressSanitizer left out of the crash).
+for how in segv:139 abort:134 exit:3; do
+  run "${how%:*}" "${how#*:}" "" "" QUIZ_CRASH_PLATFORM="${how%:*}" QT_QPA_PLATFORM=crashing \
+    QT_QPA_PLATFORM_PLUGIN_PATH="$platforms" ASAN_OPTIONS="${ASAN_OPTIONS:-}:handle_segv=0"
+  said=$(grep -c "^crashing platform: \(loaded to ${how%:*}\|a line of its own\)$" "$log")
+  [ "$said" -eq 2 ] || fail "${how%:*}: what was said before lost: $out"
+done
+# Messages from four threads at once while the toolkit starts: each comes out once.
+run threads 0 "" 'grep -q "thread 3, message 249$" "$log"' QUIZ_CRASH_PLATFORM=threads \
+  QT_QPA_PLATFORM="crashing;offscreen" QT_QPA_PLATFORM_PLUGIN_PATH="$platforms"
+once=$(grep '^crashing platform: thread [0-3], message [0-9]*$' "$log" | sort | uniq -u | grep -c .)
+[ "$once" -eq 1000 ] || fail "threads: $once of 1000 messages said once"
+
+export QT_QPA_PLATFORM=offscreen
+# has MASK SIGNAL: SIGNAL's bit is set in the program's mask (SigCgt: caught, SigIgn: ignored).
+has() { mask=$(sed -n "s/^$1:\\s*//p" /proc/$pid/status) && [ $((0x$mask >> ($2 - 1) & 1)) = 1 ]; }
+up='has SigCgt 15 2>/dev/null'
+# Sent once up, and pending at exec (blocked, raised) before the toolkit has even started. TERM
+# last: it is the signal sent from here on.
+for signal in INT HUP TERM; do
+  run "SIG$signal" 0 "" "$up && sleep 0.3"
+  run "SIG$signal before start-up" 0 "" "" perl -MPOSIX -e 'my $s = POSIX->can("SIG" . shift)->();
+    sigprocmask(SIG_BLOCK, POSIX::SigSet->new($s)); kill $s, $$; exec @ARGV' $signal
+done
+# Started with SIGHUP and SIGINT ignored (nohup, a shell's trap '' HUP): they stay so, as SIGPIPE.
+perl -e '$SIG{HUP} = $SIG{INT} = "IGNORE"; exec @ARGV' "$program" 2>"$log" & pid=$!
+wait_for "$up"
+for ignored in 1 2 13; do
+  has SigIgn $ignored && ! has SigCgt $ignored || fail "signal $ignored not ignored"
+done
+kill -HUP $pid && kill -INT $pid
+ends "HUP and INT ignored" 0 "" true
+
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v weston >/dev/null ||
+  { echo "SKIP: the rest needs Xvfb, xdotool and weston"; exit $((failed ? 1 : 77)); }
+x11() {
+  rm -f "$scratch/display"
+  Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null & server=$!
+  wait_for '[ -s "$scratch/display" ]'
+  export DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=
+}
+x11
+# Too few descriptors: GLib gives up on a thread's wake-up pipe and crashes, or the window waits
+# for ever for the shared memory it was to paint into. Too little memory (KiB): a thread the
+# toolkit needs cannot start, its X connection fails while it starts, or a reply never comes.
+# A paint that takes minutes: a window a thousand times its size.
+shown='xdotool search --onlyvisible --pid $pid >/dev/null 2>&1'
+for limit in 9 10 11 12 13; do
+  run "$limit descriptors" "0 1" "too few file descriptors" "$shown" prlimit --nofile=$limit
+done
+[ "$sanitized" = 1 ] || for limit in 80000 88000 92160 100000 105000 110000; do
+  run "$limit KiB" "0 1" "too little memory" "$up" prlimit --as=$((limit * 1024))
+done
+run QT_SCALE_FACTOR=1000 0 "" "$shown" QT_SCALE_FACTOR=1000
+
+# lost NAME STATUSES: once the server is gone it ends by itself, saying at most one line (Qt's
+# Wayland plugin may say it from two threads at once).
+lost() {
+  kill -TERM "$server" && wait "$server" 2>/dev/null
+  ends "$1" "$2"
+  [ "$(echo "$out" | sort -u | grep -c .)" -le 1 ] || fail "$1: more than one line: $out"
+}
+name=$(sed -n 's/^Name\[ko\]=//p' "$entry") wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+# Windows left to the system at exit are no leak. xdotool finds Korean titles only in UTF-8.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+kill -TERM "$server" && wait "$server" 2>/dev/null
+for moment in idle: verdict:2 error:abc; do
+  x11
+  "$program" 2>"$log" & pid=$!
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$name" | head -n 1)
+  xdotool search --class "^$wm_class\$" | grep -qx "${window:-none}" ||
+    fail "$moment: no window '$name…' of class '$wm_class'"
+  if [ -n "${moment#*:}" ] && [ -n "$window" ]; then
+    # At the designed places of the entry box and the button; xdotool gives it the keyboard.
+    xdotool windowfocus --sync "$window" mousemove --window "$window" 84 352 click 1
+    xdotool type "${moment#*:}"
+    xdotool mousemove --window "$window" 173 348 click 1
+    timeout 60 xdotool search --sync --onlyvisible --name '^korean-history-quiz$' >/dev/null ||
+      fail "$moment: no box came up"
+  fi
+  lost "X11, ${moment%:*}" 1
+done
+
+# Wayland: the app id, then the compositor going away. Qt's Wayland plugin ends the process
+# itself, as any Qt program's: with status 1 in Qt 6.4 (Debian 12), 255 in Qt 6.8 (Debian 13).
+weston --backend=headless-backend.so --socket=display-loss --idle-time=0 >/dev/null 2>&1 & server=$!
+wait_for '[ -S "$scratch/display-loss" ]'
+WAYLAND_DISPLAY=display-loss WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland "$program" 2>"$log" & pid=$!
+wait_for 'grep -q set_app_id "$log"'
+grep -q "set_app_id(\"$(basename "$entry" .desktop)\")" "$log" ||
+  fail "Wayland app id: $(grep -o 'set_app_id([^)]*)' "$log" || echo none)"
+sleep 0.5
+lost Wayland "1 255"
+exit "$failed"
