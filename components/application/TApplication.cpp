@@ -18,6 +18,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <mutex>
+#include <new>
 #include <vector>
 
 namespace {
@@ -252,9 +253,16 @@ void TApplication::Run() {
 }
 
 void TApplication::ShowException(const Exception& E) {
-  {
+  // Called where exceptions are handled (in main, around handlers): nothing may leave it.
+  try {
+    if (!QApplication::instance())
+      ReportUnshowableError(E.Message(), Shortage::None, Translations_.get());
     DispatchScope Dispatching(*this);
     RunMessageBox(MessageKind::Error, E.Message(), MainForm_);
+  } catch (const std::bad_alloc&) {
+    ReportUnshowableError(E.Message(), Shortage::Memory, Translations_.get());
+  } catch (...) {
+    ReportUnshowableError(E.Message(), Shortage::None, Translations_.get());
   }
   // Outside Run: the report may have created toolkit objects of its own.
   if (Dispatching_ == 0) {

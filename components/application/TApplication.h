@@ -46,7 +46,8 @@ public:
 
   // Shows the main form and dispatches events until it has closed.
   void Run();
-  // Shows E's message in a modal box.
+  // Shows E's message in a modal box. Where no box can be made (for want of memory, as a rule),
+  // says it and the shortage on standard error instead and ends the program with status 1.
   void ShowException(const Exception& E);
   // Ends Run (and any modal box that is up).
   void Terminate();

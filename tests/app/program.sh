@@ -4,7 +4,7 @@
 # 5 s even where it stalls or starves; losing its display, with 1. Without Xvfb, xdotool and
 # weston: 77 after the rest. Fewer limits under the sanitizers, whose runtime needs room itself.
 set -u
-program=$1 platforms=$2 fonts_no_hangul=$3 entry=$4 sanitized=$5
+program=$1 platforms=$2 fonts_no_hangul=$3 entry=$4 sanitized=$5 short_of_memory=$6
 scratch=$(mktemp -d) server="" signal=TERM failed=0
 log=$scratch/log esc=$(printf '\033') bel=$(printf '\007')
 trap 'kill -KILL $server 2>/dev/null; rm -rf "$scratch"' EXIT
@@ -59,6 +59,9 @@ done
 # Its standard error a pipe that nobody reads: the report is lost, the status is not.
 run "stderr a closed pipe" 1 "" "" WAYLAND_DISPLAY=no-such XDG_SESSION_TYPE=wayland \
   perl -e 'pipe(my $r, my $w) or die; close $r; open(STDERR, ">&", $w) or die; exec @ARGV'
+# No room for the window icon, nor then for the box that would report it: said on the stream.
+run "short of memory" 1 "too little memory" "" QT_QPA_PLATFORM=offscreen \
+  LD_PRELOAD="$short_of_memory" ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 
 # Wayland fails and it starts offscreen: Qt's words come out as Qt writes them, with no stray ": "
 # where a category would stand, and one line on the lack of a Korean font. Qt 6.8's Wayland plugin,

@@ -180,6 +180,23 @@ Shortage ShortageBeforeStart() {
   return Free() >= Needed ? Shortage::None : Shortage::Descriptors;
 }
 
+void ReportUnshowableError(const std::string& Message, Shortage Found,
+                           const Translations* Texts) noexcept {
+  try {
+    const Translations Untranslated;
+    Catalogue = Texts ? Texts : &Untranslated;
+    if (!Message.empty())
+      Say(QString::fromStdString(Message));
+    const Shortage Short = Found != Shortage::None ? Found : ShortageNow();
+    if (Short != Shortage::None)
+      Say(ShortageLine(Short));
+  } catch (...) {
+    constexpr char Line[] = "out of memory\n";
+    static_cast<void>(!write(STDERR_FILENO, Line, sizeof Line - 1));
+  }
+  std::_Exit(EXIT_FAILURE);
+}
+
 bool IsThreadFailure(const QString& Text) {
   return Text.startsWith(QStringLiteral("QThread::start: Thread creation error"));
 }

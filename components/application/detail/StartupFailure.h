@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <vector>
 
 class Translations;
@@ -39,6 +40,13 @@ Shortage ShortageBeforeStart();
 [[noreturn]] void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages,
                                        const QStringList& Printed, const QString& Fatal,
                                        Shortage Found, const Translations& Texts);
+
+// Where not even a message box can be made to report an error: says on standard error what the
+// box would have said (Message, if anything) and the shortage behind the failure (Found, else as
+// found now), in the user's language as far as Texts (if any) has it; then ends the program with
+// exit status 1. Never throws: with no room to say even that, it says "out of memory".
+[[noreturn]] void ReportUnshowableError(const std::string& Message, Shortage Found,
+                                        const Translations* Texts) noexcept;
 
 // Words of the toolkit's that mean it cannot go on: that it could not start a thread (which,
 // before the event loop runs, it waits for for ever), and that its connection to the X server
