@@ -1,11 +1,9 @@
 // A platform plugin that never starts a platform. As the toolkit loads it, after a message through
-// Qt and a line straight to stderr, it does what QUIZ_CRASH_PLATFORM says: segv, abort, exit (with
-// 3), or threads (four say 250 messages each at once; then the toolkit tries the next platform).
+// Qt and a line straight to stderr, it does what QUIZ_CRASH_PLATFORM says: segv, abort or exit
+// (with 3).
 #include <QObject>
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
-#include <vector>
 
 class CrashingPlatform : public QObject {
   Q_OBJECT
@@ -23,14 +21,6 @@ const bool Loaded = [] {
     *Nowhere = 1;
   if (Asked == "abort" || Asked == "exit")
     Asked == "abort" ? std::abort() : std::exit(3);
-  std::vector<std::thread> Threads;
-  for (int T = 0; Asked == "threads" && T < 4; ++T)
-    Threads.emplace_back([T] {
-      for (int I = 0; I < 250; ++I)
-        qWarning("crashing platform: thread %d, message %d", T, I);
-    });
-  for (std::thread& Thread : Threads)
-    Thread.join();
   return true;
 }();
 } // namespace

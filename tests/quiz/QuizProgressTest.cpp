@@ -42,9 +42,8 @@ TEST_F(QuizProgress, StartsAtTheFirstQuestionWhereOnlyTheKeyIsCorrectAndJudgingN
 // number, and takes one of them only.
 TEST_F(QuizProgress, EachCorrectAnswerMovesOnOneQuestionShowingItsNumberAndChoices) {
   for (int Entry = 0; Entry < QuestionCount - 1; ++Entry) {
-    const std::string Number = std::to_string(Entry + 1) + ".";
-    SCOPED_TRACE("question " + Number);
-    EXPECT_EQ(CurrentQuestionText().rfind(Number, 0), 0u);
+    SCOPED_TRACE("question " + std::to_string(Entry + 1));
+    EXPECT_EQ(CurrentQuestionText().rfind(std::to_string(Entry + 1) + ".", 0), 0u);
     for (int Choice = 1; Choice <= ChoiceCount; ++Choice) {
       EXPECT_EQ(ChoiceCaption(Choice), std::to_string(Choice) + ":" + ChoiceText(Choice));
       EXPECT_EQ(CheckAnswer(Choice), Choice == ShortestRun[Entry]) << "choice " << Choice;

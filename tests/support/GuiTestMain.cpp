@@ -8,9 +8,7 @@
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   if (!getenv("QUIZ_OWN_LOCALE")) {
-    for (const char* Variable : {"LC_ALL", "LANG"})
-      setenv(Variable, "C.UTF-8", 1);
-    unsetenv("LC_MESSAGES");
+    setenv("LC_ALL", "C.UTF-8", 1); // over LANG and every LC_ variable
     unsetenv("LANGUAGE");
   }
   ::testing::InitGoogleTest(&argc, argv);

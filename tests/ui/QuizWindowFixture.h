@@ -1,7 +1,6 @@
 #pragma once
-// The real quiz window: TForm1 built from its real description, shown and active on the offscreen
-// platform, at the first entry. Each test gets a window of its own and leaves no window, timer or
-// quiz state behind, so the tests run in any order in one process.
+// The real quiz window, shown and active at the first entry: a new one for each test, which
+// leaves no window, timer or quiz state behind, so that the tests run in any order in one process.
 #include "QuizProgress.h"
 #include "TApplication.h"
 #include "TButton.h"

@@ -1,5 +1,5 @@
-// What the quiz window looks like, in whichever Korean face it gets: nothing overlaps or is cut
-// off at any entry. CTest runs these under several locales and scale factors too.
+// Nothing overlaps or is cut off at any entry, in whichever Korean face the window gets; CTest
+// runs these under several locales and scale factors too.
 #include "FontFamilies.h"
 #include "QuizWindowFixture.h"
 
@@ -59,11 +59,11 @@ void ExpectEverythingFits(const std::string& Face) {
 
 } // namespace
 
-// The font database may list faces under localised names (나눔바른고딕 in a Korean locale).
 TEST_F(QuizWindowLayout, TheWindowGetsTheFaceItWasDrawnForAndItsIcon) {
   EXPECT_TRUE(Form1->windowIcon().availableSizes().contains(QSize(32, 32)));
   if (!QFontDatabase::hasFamily("NanumBarunGothic"))
     GTEST_SKIP() << "NanumBarunGothic is not installed";
+  // Compared as the font database names it: 나눔바른고딕 in a Korean locale.
   EXPECT_EQ(QFontInfo(Form1->font()).family(), QFontInfo(QFont("NanumBarunGothic")).family());
 }
 
