@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -25,9 +26,9 @@ void PutShown(const char* Text) {
   for (const char* C = Text; *C != '\0'; ++C) {
     const auto Byte = static_cast<unsigned char>(*C);
     if (Byte < 0x20 || Byte == 0x7F)
-      std::fprintf(stderr, "<U+%04X>", Byte);
+      static_cast<void>(std::fprintf(stderr, "<U+%04X>", Byte));
     else
-      std::fputc(Byte, stderr);
+      static_cast<void>(std::fputc(Byte, stderr));
   }
 }
 
@@ -39,7 +40,7 @@ int main(int /*argc*/, char** argv) {
   sigaddset(&Quit, SIGTERM);
   sigaddset(&Quit, SIGINT);
   sigaddset(&Quit, SIGHUP);
-  sigprocmask(SIG_BLOCK, &Quit, nullptr);
+  pthread_sigmask(SIG_BLOCK, &Quit, nullptr);
 
   // Started with no arguments at all, not even its name: the program is given its usual name.
   char Name[] = "korean-history-quiz";
@@ -53,15 +54,16 @@ int main(int /*argc*/, char** argv) {
     char* const Slash = std::strrchr(Path, '/');
     const std::size_t Directory = Slash != nullptr ? static_cast<std::size_t>(Slash - Path) : 0;
     if (Directory + 1 + std::strlen(QUIZ_PROGRAM) < sizeof Path) {
-      std::snprintf(Path + Directory, sizeof Path - Directory, "/%s", QUIZ_PROGRAM);
+      static_cast<void>(
+          std::snprintf(Path + Directory, sizeof Path - Directory, "/%s", QUIZ_PROGRAM));
       execv(Path, Arguments);
     }
   }
   execv(QUIZ_PROGRAM_INSTALLED, Arguments);
   const int Error = errno;
   PutShown(Arguments[0]);
-  std::fputs(": cannot start the program ", stderr);
+  static_cast<void>(std::fputs(": cannot start the program ", stderr));
   PutShown(QUIZ_PROGRAM_INSTALLED);
-  std::fprintf(stderr, ": %s; reinstall the package\n", std::strerror(Error));
+  static_cast<void>(std::fprintf(stderr, ": %s; reinstall the package\n", strerrordesc_np(Error)));
   return 1;
 }
