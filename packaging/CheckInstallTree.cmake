@@ -1,5 +1,6 @@
 # Installs the build into a scratch prefix and checks that what a desktop and a package manager
-# look for is there and agrees: the desktop entry starts an installed program and names icons that
+# look for is there and agrees: the desktop entry starts an installed program (which finds the
+# program proper where it was installed) and names icons that
 # exist at the size their folder claims, the metainfo and the Debian changelog name the current
 # version, and the manual page is where man looks for it.
 #
@@ -42,6 +43,14 @@ if(program STREQUAL "" OR program MATCHES "/")
   fail("the desktop entry should start the program by its name, found Exec: '${exec_line}'")
 endif()
 expect_file("${BINDIR}/${program}")
+# What the desktop entry starts finds the program it starts in turn, wherever the tree lies: it
+# then says that it cannot use a platform that does not exist.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env QT_QPA_PLATFORM=no-such LANGUAGE=en
+                        "${PREFIX}/${BINDIR}/${program}"
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 1 OR NOT out MATCHES "platform 'no-such'")
+  fail("the installed ${BINDIR}/${program} did not start the program (${rc}): ${out}")
+endif()
 if(NOT icon STREQUAL APP_ID)
   fail("the desktop entry's icon is '${icon}', not the application id ${APP_ID}")
 endif()

@@ -1,7 +1,11 @@
 #include "TEdit.h"
 
+#include <limits>
+
 TEdit::TEdit(TComponent* Owner)
-    : QLineEdit(qobject_cast<QWidget*>(Owner)), TControl(static_cast<QWidget&>(*this)) {}
+    : QLineEdit(qobject_cast<QWidget*>(Owner)), TControl(static_cast<QWidget&>(*this)) {
+  setMaxLength(std::numeric_limits<int>::max());
+}
 
 AnsiString TEdit::GetText() const {
   return text().toStdString();

@@ -5,7 +5,8 @@
 
 #include <QLineEdit>
 
-// A one-line entry box.
+// A one-line entry box. It keeps whatever is typed or pasted into it, however long: there is no
+// length limit (a plain QLineEdit cuts a paste at 32767 characters).
 //
 // A description may set: the control properties (TControl.h), Text and TabOrder.
 class TEdit : public QLineEdit, public TControl {

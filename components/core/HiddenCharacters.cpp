@@ -29,6 +29,15 @@ bool IsHiddenCharacter(char32_t C) {
   return After != std::begin(Ignorable) && C <= std::prev(After)->Last;
 }
 
+bool IsSpaceSeparator(char32_t C) {
+  return C == 0x20 || C == 0xA0 || C == 0x1680 || (C >= 0x2000 && C <= 0x200A) || C == 0x202F ||
+         C == 0x205F || C == 0x3000;
+}
+
+bool LooksLikeASpace(char32_t C) {
+  return (IsSpaceSeparator(C) && C != 0x20) || C == 0x2800;
+}
+
 std::string HiddenCharacterCode(char32_t C) {
   char Code[16];
   // At most "<U+10FFFF>" and its terminator: it always fits.

@@ -17,5 +17,15 @@
 // Such a character is shown as its code instead, for example <U+202E>.
 bool IsHiddenCharacter(char32_t C);
 
+// Unicode's space separators (general category Zs): the space, the no-break spaces (U+00A0,
+// U+202F), the ogham space mark, the en and em spaces and their kin (U+2000-U+200A), the medium
+// mathematical space and the ideographic space U+3000.
+bool IsSpaceSeparator(char32_t C);
+
+// Characters that are drawn as blank as a space is, yet are not the ordinary space U+0020: the
+// other space separators and the Braille blank U+2800 (the Hangul fillers are hidden characters
+// already). A text that quotes one shows it by its code, so that the reader can tell it apart.
+bool LooksLikeASpace(char32_t C);
+
 // "<U+" and C's code in at least four upper-case hexadecimal digits, then ">".
 std::string HiddenCharacterCode(char32_t C);

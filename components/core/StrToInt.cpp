@@ -15,8 +15,10 @@ constexpr std::size_t QuotedLimit = 40;
 constexpr char32_t FirstStrongIsolate = 0x2068;
 constexpr char32_t PopDirectionalIsolate = 0x2069;
 
+// The white space a number may stand between: every space separator (as a keyboard, an input
+// method or a paste gives them) and the ASCII tab, line and page breaks.
 bool IsSpace(char32_t C) {
-  return C == ' ' || (C >= '\t' && C <= '\r') || C == 0xA0 || C == 0x3000;
+  return IsSpaceSeparator(C) || (C >= '\t' && C <= '\r');
 }
 
 bool IsControl(char32_t C) {
@@ -27,8 +29,9 @@ bool IsControl(char32_t C) {
 // how the words around it are seen. It is isolated for bidirectional display (U+2068 FIRST
 // STRONG ISOLATE to U+2069 POP DIRECTIONAL ISOLATE), so that text in a right-to-left script
 // keeps its own direction without moving the message's words; the characters that cannot be
-// seen or that reorder text are shown by their codes (HiddenCharacters.h), so that the user sees
-// why the text was not taken. The cut comes after QuotedLimit characters as shown.
+// seen, that look like a space but are another character, or that reorder text are shown by
+// their codes (HiddenCharacters.h), so that the user sees why the text was not taken. The cut comes
+// after QuotedLimit characters as shown.
 AnsiString Quote(const std::u32string& Chars) {
   AnsiString Out = "'";
   AppendUtf8(Out, FirstStrongIsolate);
@@ -37,13 +40,14 @@ AnsiString Quote(const std::u32string& Chars) {
   for (; I < Chars.size(); ++I) {
     const char32_t C = Chars[I];
     AnsiString Piece;
+    const bool AsCode = !IsControl(C) && (IsHiddenCharacter(C) || LooksLikeASpace(C));
     if (IsControl(C))
       AppendUtf8(Piece, ReplacementCharacter);
-    else if (IsHiddenCharacter(C))
+    else if (AsCode)
       Piece = HiddenCharacterCode(C);
     else
       AppendUtf8(Piece, C);
-    const std::size_t Width = IsHiddenCharacter(C) && !IsControl(C) ? Piece.size() : 1;
+    const std::size_t Width = AsCode ? Piece.size() : 1;
     if (Shown + Width > QuotedLimit)
       break;
     Shown += Width;

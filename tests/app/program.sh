@@ -4,9 +4,9 @@
 # Without Xvfb, xdotool and weston: 77 after the rest. Fewer limits under the sanitizers.
 set -u
 program=$1 platforms=$2 fonts_no_hangul=$3 entry=$4 sanitized=$5 short_of_memory=$6
-scratch=$(mktemp -d) server="" signal=TERM failed=0
+scratch=$(mktemp -d) server="" mute="" signal=TERM failed=0
 log=$scratch/log esc=$(printf '\033') bel=$(printf '\007')
-trap 'kill -KILL $server 2>/dev/null; rm -rf "$scratch"' EXIT
+trap 'kill -KILL $server $mute 2>/dev/null; rm -rf "$scratch"' EXIT
 export LC_ALL=C.UTF-8 LANGUAGE="" QT_QPA_PLATFORM="" XDG_RUNTIME_DIR="$scratch"
 unset DISPLAY WAYLAND_DISPLAY
 
@@ -92,14 +92,44 @@ for signal in INT HUP TERM; do
   run "SIG$signal before start-up" 0 "" "" perl -MPOSIX -e 'my $s = POSIX->can("SIG" . shift)->();
     sigprocmask(SIG_BLOCK, POSIX::SigSet->new($s)); kill $s, $$; exec @ARGV' $signal
 done
-# Started with SIGHUP and SIGINT ignored (nohup, a shell's trap '' HUP): they stay so, as SIGPIPE.
-perl -e '$SIG{HUP} = $SIG{INT} = "IGNORE"; exec @ARGV' "$program" 2>"$log" & pid=$!
+# Sent while the toolkit's libraries load (stretched by the loader's tracing): held back from the
+# first instruction that can, and acted on once caught. held: they are blocked, before they are
+# caught (10 s at most).
+held='perl -e '"'"'for (1 .. 100000) { open(my $f, "<", "/proc/$ARGV[0]/status") or exit 1;
+  my %m = map { /^(Sig\w+):\s*\w*(\w{8})$/ ? ($1, hex $2) : () } <$f>;
+  exit 0 if $m{SigBlk} & 1 << 14; exit 1 if $m{SigCgt} & 1 << 14; select undef, undef, undef, 1e-4 }
+  exit 1'"'"' $pid'
+LD_DEBUG=symbols LD_DEBUG_OUTPUT="$scratch/loader" "$program" 2>"$log" & pid=$!
+eval "$held" || fail "SIGTERM while loading: not held back"
+kill -TERM $pid
+ends "SIGTERM while loading" 0
+# Started with signals ignored (nohup, a shell's trap '' HUP ALRM, a service manager): they stay
+# so, SIGPIPE too, and the program's own use of a signal takes none of them.
+perl -e '$SIG{$_} = "IGNORE" for qw(HUP INT USR1 USR2 ALRM RTMIN NUM35); exec @ARGV' "$program" \
+  2>"$log" & pid=$!
 wait_for "$up"
-for ignored in 1 2 13; do
+for ignored in 1 2 10 12 13 14 34 35; do
   has SigIgn $ignored && ! has SigCgt $ignored || fail "signal $ignored not ignored"
 done
-kill -HUP $pid && kill -INT $pid
-ends "HUP and INT ignored" 0 "" true
+kill -HUP $pid && kill -INT $pid && kill -ALRM $pid && kill -USR1 $pid
+ends "HUP, INT, ALRM and USR1 ignored" 0 "" true
+# Start-up stalls (an X server that takes the connection and never answers): a quit signal still
+# ends it within a second, also where the alarm signal is ignored.
+perl -MIO::Socket::INET -e 'for (100 .. 999) { $n = $_; $s = IO::Socket::INET->new(Listen => 5,
+  LocalAddr => "127.0.0.1:" . (6000 + $n)) and last } open(F, ">", shift); print F "$n\n";
+  close F; push @c, $s->accept while 1' "$scratch/mute" & mute=$!
+wait_for '[ -s "$scratch/mute" ]'
+for ignored in USR1 ALRM; do
+  run "stalled, $ignored ignored" 0 "" "$up && sleep 0.3" DISPLAY="127.0.0.1:$(cat "$scratch/mute")" \
+    QT_QPA_PLATFORM=xcb perl -e "\$SIG{$ignored} = 'IGNORE'; exec @ARGV"
+done
+kill $mute
+# Descriptors already open count: with 34 inherited, a limit of 40 is too low; with 20, it is not.
+inherit='$^F = 999; open($f[$_], "<", "/dev/null") for 1 .. shift; exec @ARGV'
+[ "$sanitized" = 1 ] || {
+  run "34 descriptors open" 1 "too few file descriptors" "" prlimit --nofile=40 perl -e "$inherit" 34
+  run "20 descriptors open" 0 "" "$up" prlimit --nofile=40 perl -e "$inherit" 20
+}
 
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v weston >/dev/null ||
   { echo "SKIP: the rest needs Xvfb, xdotool and weston"; exit $((failed ? 1 : 77)); }

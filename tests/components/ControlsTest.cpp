@@ -7,6 +7,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QClipboard>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -31,6 +32,30 @@ TEST_F(Controls, OnlyAClickOrSpacePressesTheButtonNotEnterNorAPressLetGoBesideIt
   QTest::mousePress(Form->Button1, Qt::LeftButton);
   QTest::mouseRelease(Form->Button1, Qt::LeftButton, {}, QPoint(-5, -5)); // let go beside it
   EXPECT_EQ(Form->Clicks, 2);
+}
+
+// The memo holds each line as a line of its own, Clear and AppendLine put one line in place of
+// them all, and the user may type into it.
+TEST_F(Controls, TheMemoKeepsItsLinesApartAndTakesTyping) {
+  TMemo* const Memo = Form->Memo1;
+  Memo->AppendLine("셋째 줄");
+  EXPECT_EQ(Memo->toPlainText(), "첫 줄\n둘째 줄\n셋째 줄");
+  Memo->Clear();
+  Memo->AppendLine("한 줄");
+  EXPECT_EQ(Memo->document()->blockCount(), 1);
+  EXPECT_EQ(Memo->toPlainText(), "한 줄");
+  Memo->setFocus();
+  QTest::keyClicks(Memo, "ab");
+  EXPECT_EQ(Memo->GetText(), "ab한 줄") << "took no typing";
+}
+
+// The entry box keeps a paste of any length whole.
+TEST_F(Controls, TheEntryBoxKeepsALongPasteWhole) {
+  const QString Long = QString("1234567890").repeated(10000);
+  QApplication::clipboard()->setText(Long);
+  Form->Edit1->clear();
+  Form->Edit1->paste();
+  EXPECT_EQ(Form->Edit1->text().size(), Long.size());
 }
 
 // A long line wraps at its spaces within the memo; no scroll bar, even past its foot.

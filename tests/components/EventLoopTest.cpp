@@ -4,6 +4,7 @@
 #include "ShowMessage.h"
 #include "TTestForm.h"
 
+#include <QAbstractEventDispatcher>
 #include <QElapsedTimer>
 #include <QTest>
 #include <stdexcept>
@@ -84,4 +85,19 @@ TEST_F(EventLoop, RunReturnsOnceTheMainFormHasClosedEvenUnderABox) {
   QTimer::singleShot(0, Form, [this] { Click(); });
   Application->Run();
   EXPECT_FALSE(Form->isVisible());
+}
+
+// The first tick comes after the interval the description gives (so that a window its timer
+// fills in shows its contents in its first paint), the ones after it at the settled period.
+TEST_F(EventLoop, TheFirstTickComesAfterTheDescribedInterval) {
+  auto Periods = [this] {
+    QList<int> Found;
+    for (const auto& Timer : QAbstractEventDispatcher::instance()->registeredTimers(Form->Timer1))
+      Found << Timer.interval;
+    return Found;
+  };
+  Form->Timer1->SetEnabled(true);
+  EXPECT_EQ(Periods(), QList<int>{static_cast<int>(Form->Timer1->GetInterval())});
+  ASSERT_TRUE(QTest::qWaitFor([this] { return Form->Ticks > 0; }));
+  EXPECT_EQ(Periods(), QList<int>{TTimer::MinimumPeriod});
 }

@@ -96,6 +96,7 @@ TEST(FormReader, RejectsADescriptionNamingTheFault) {
       {With(-1, "Font.Size", 3), "'Font.Size'"},
       {With(3, "Left", "ten"), "Edit1.Left must be a whole number"},
       {With(3, "Width", 1e12), "Edit1.Width must be a whole number"},
+      {With(3, "Top", 1.5), "Edit1.Top must be a whole number"},
       {With(5, "Enabled", "false"), "Timer1.Enabled must be true or false"},
       {With(2, "Lines", "첫 줄"), "Memo1.Lines must be a list of texts"},
       {With(-1, "Font.Style", "fsBold"), "Font.Style must be a list"},

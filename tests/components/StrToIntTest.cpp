@@ -22,23 +22,28 @@ TEST(StrToInt, ReadsSignedDecimalsInEitherWidthWithAnySpacesAround) {
   std::string Read;
   for (const char* Text :
        {"-0", "+03", "2147483647", "-2147483648", "000000000000000000000042", "\uFF0D\uFF11\uFF12",
-        "\uFF0B7", "１２３４５６７８９０", " \u00A0\u3000\t\n\v\f\r7\r\f\v\n\t\u3000\u00A0 "})
+        "\uFF0B7", "１２３４５６７８９０", " \u00A0\u3000\t\n\v\f\r7\r\f\v\n\t\u3000\u00A0 ",
+        // Every other space separator: ogham, en quad to hair space, narrow no-break, medium
+        // mathematical.
+        "\u1680\u2000\u2001\u2002\u2003\u20042\u2005\u2006\u2007\u2008\u2009\u200A\u202F\u205F"})
     Read += Outcome(Text) + " ";
-  EXPECT_EQ(Read, "0 3 2147483647 -2147483648 42 -12 7 1234567890 7 ");
+  EXPECT_EQ(Read, "0 3 2147483647 -2147483648 42 -12 7 1234567890 7 2 ");
 }
 
 TEST(StrToInt, RejectsEmptyTextLoneOrMisplacedSignsValuesOutOfRangeAndAllButDecimalDigits) {
   for (const char* Text : {"", " \u3000\u00A0", "-", "\uFF0B", "+-3", "- 3", "3 4", "2147483648",
                            "-2147483649", "4294967299", "18446744073709551621"})
     EXPECT_EQ(Outcome(Text).substr(0, 7), "raises ") << ::testing::PrintToString(Text);
-  for (const char* Text : {"1.5", "1e3", "0x10", "3abc", "삼", "3\x01", "3\xff", "\xef\xbc",
-                           "\xc0\xb3", "/", ":", "\uFF0F", "\uFF1A"})
+  for (const char* Text :
+       {"1.5", "1e3", "0x10", "3abc", "삼", "3\x01", "3\xff", "\xef\xbc", "\xc0\xb3", "/", ":",
+        "\uFF0F", "\uFF1A", "2\u200B", "\u28002", "2\u3164"})
     EXPECT_EQ(Outcome(Text).substr(0, 7), "raises ") << ::testing::PrintToString(Text);
   EXPECT_EQ(Outcome(std::string("3\0", 2)).substr(0, 7), "raises ");
 }
 
 // The message quotes the text isolated (U+2068 ... U+2069), cut after forty characters, with what
-// cannot be seen or would reorder it as its code, and what is not a character as U+FFFD.
+// cannot be seen, would pass for a space or would reorder it as its code, and what is not a
+// character as U+FFFD.
 TEST(StrToInt, MessageQuotesTheTextShowingWhatCannotBeSeen) {
   std::string Forty;
   for (int I = 0; I < 40; ++I)
@@ -56,7 +61,10 @@ TEST(StrToInt, MessageQuotesTheTextShowingWhatCannotBeSeen) {
       {"\u2060\uFEFF3", "<U+2060><U+FEFF>3"},
       {"3\u200B\u200C\u200D", "3<U+200B><U+200C><U+200D>"},
       {"3\u00AD\u3164\U000E0041\u2028", "3<U+00AD><U+3164><U+E0041><U+2028>"},
-      {"\u05D0\u05D1\u2003\u0661", "\u05D0\u05D1\u2003\u0661"}, // seen, so as it is
+      {"\u05D0\u05D1\u0661", "\u05D0\u05D1\u0661"}, // seen, so as it is
+      // Blank, but not the ordinary space.
+      {"2 \u2003\u00A03", "2 <U+2003><U+00A0>3"},
+      {"\u2800\u202F4", "<U+2800><U+202F>4"},
       // A code takes the room of the characters it is shown with.
       {"12345" + std::string(10, ' ') + "\u200B\u200B\u200B\u200B\u200B\u200B",
        "12345          <U+200B><U+200B><U+200B>\u2026"}};

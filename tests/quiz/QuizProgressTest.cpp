@@ -43,7 +43,11 @@ TEST_F(QuizProgress, StartsAtTheFirstQuestionWhereOnlyTheKeyIsCorrectAndJudgingN
 TEST_F(QuizProgress, EachCorrectAnswerMovesOnOneQuestionShowingItsNumberAndChoices) {
   for (int Entry = 0; Entry < QuestionCount - 1; ++Entry) {
     SCOPED_TRACE("question " + std::to_string(Entry + 1));
-    EXPECT_EQ(CurrentQuestionText().rfind(std::to_string(Entry + 1) + ".", 0), 0u);
+    const std::string Number = std::to_string(Entry + 1) + ".";
+    const std::string Question = CurrentQuestionText();
+    EXPECT_EQ(Question.rfind(Number, 0), 0u);
+    EXPECT_GT(Question.size(), Number.size() + 1);
+    EXPECT_NE(Question[Number.size()], ' ') << "the text stands right after its number";
     for (int Choice = 1; Choice <= ChoiceCount; ++Choice) {
       EXPECT_EQ(ChoiceCaption(Choice), std::to_string(Choice) + ":" + ChoiceText(Choice));
       EXPECT_EQ(CheckAnswer(Choice), Choice == ShortestRun[Entry]) << "choice " << Choice;

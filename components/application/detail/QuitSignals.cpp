@@ -23,15 +23,32 @@ int SignalSockets[2] = {-1, -1};
 QPointer<QSocketNotifier> Notifier;
 bool Caught = false;
 
-// The deadline: a timer that raises SIGALRM (alarm() where no timer could be made).
+// The deadline: a timer that raises a signal the program was started with at its default action
+// (SIGALRM, else the first such real-time signal), so that a signal the user ignores stays
+// ignored; where no timer could be made, alarm() when SIGALRM is free, else no deadline.
 constexpr long GraceNanoseconds = 500'000'000;
 timer_t Deadline;
 bool HaveDeadlineTimer = false;
+int DeadlineSignal = 0; // none
 enum DeadlineState { Unset, Set, Met };
 std::atomic<int> DeadlineAt{Unset};
 static_assert(std::atomic<int>::is_always_lock_free, "used in signal handlers");
 
-// The timer where it could be made and set, else the coarser alarm (both signal SIGALRM).
+bool AtDefault(int Signal) {
+  struct sigaction Was = {};
+  return sigaction(Signal, nullptr, &Was) == 0 && !(Was.sa_flags & SA_SIGINFO) &&
+         Was.sa_handler == SIG_DFL;
+}
+
+int FreeDeadlineSignal() {
+  if (AtDefault(SIGALRM))
+    return SIGALRM;
+  for (int Signal = SIGRTMIN; Signal <= SIGRTMAX; ++Signal)
+    if (AtDefault(Signal))
+      return Signal;
+  return 0;
+}
+
 void SetDeadline(bool On) {
   if (HaveDeadlineTimer) {
     itimerspec When = {};
@@ -39,7 +56,8 @@ void SetDeadline(bool On) {
     if (timer_settime(Deadline, 0, &When, nullptr) == 0)
       return;
   }
-  alarm(On ? 1 : 0);
+  if (DeadlineSignal == SIGALRM)
+    alarm(On ? 1 : 0);
 }
 
 void OnDeadline(int Signal) {
@@ -48,11 +66,11 @@ void OnDeadline(int Signal) {
     StderrCapture::Spill();
     _exit(0);
   }
-  if (State == Unset) { // not ours: what SIGALRM does by default
+  if (State == Unset) { // not ours: what the signal does by default
     struct sigaction Default = {};
     Default.sa_handler = SIG_DFL;
     sigaction(Signal, &Default, nullptr);
-    static_cast<void>(raise(Signal)); // failing, the alarm is as if ignored
+    static_cast<void>(raise(Signal)); // failing, the signal is as if ignored
   }
   // Met: a deadline that came due as the event loop ended.
 }
@@ -89,15 +107,19 @@ void CatchQuitSignals() {
     fcntl(SignalSockets[0], F_SETFL, O_NONBLOCK);
   else
     SignalSockets[0] = SignalSockets[1] = -1;
-  sigevent Event = {};
-  Event.sigev_notify = SIGEV_SIGNAL;
-  Event.sigev_signo = SIGALRM;
-  HaveDeadlineTimer = timer_create(CLOCK_MONOTONIC, &Event, &Deadline) == 0;
-  SetHandler(SIGALRM, OnDeadline);
+  DeadlineSignal = FreeDeadlineSignal();
+  if (DeadlineSignal != 0) {
+    sigevent Event = {};
+    Event.sigev_notify = SIGEV_SIGNAL;
+    Event.sigev_signo = DeadlineSignal;
+    HaveDeadlineTimer = timer_create(CLOCK_MONOTONIC, &Event, &Deadline) == 0;
+    SetHandler(DeadlineSignal, OnDeadline);
+  }
 
   sigset_t Signals;
   sigemptyset(&Signals);
-  sigaddset(&Signals, SIGALRM);
+  if (DeadlineSignal != 0)
+    sigaddset(&Signals, DeadlineSignal);
   for (int Signal : {SIGTERM, SIGINT, SIGHUP}) {
     struct sigaction Was = {};
     sigaction(Signal, nullptr, &Was);

@@ -16,7 +16,13 @@
 // The event loop has half a second to act on a quit signal. Where it cannot (start-up has
 // stalled, descriptors or memory ran out, a paint takes minutes), the program ends then with
 // exit status 0: it keeps no data, so nothing is lost. What start-up held back of the standard
-// error stream is written out first.
+// error stream is written out first. That deadline is kept by a timer raising a signal that the
+// program was started with at its default action (SIGALRM, else a real-time signal), so that
+// every signal the program was started with ignored stays ignored.
+//
+// The executable a user starts (app/launcher.cpp) blocks the three from its first instruction,
+// before the toolkit's libraries load; CatchQuitSignals unblocks them, and one that came meanwhile
+// is acted on as any other.
 void CatchQuitSignals();
 void WatchQuitSignals(std::function<void()> Quit);
 void QuitSignalsHandled();
