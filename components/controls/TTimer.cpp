@@ -88,9 +88,10 @@ void TTimer::UpdateTimer(int FirstDelay) {
   if (!Enabled_ || Interval_ == 0 || !OnTimer_)
     return;
   if (!Exposed_) {
-    // Never early: the pace is the promise.
+    // On whole seconds, where the system wakes for its other slow timers anyway; a precise one
+    // would now and then wake twice for one tick.
     FirstTick_ = false;
-    StartTimer(std::max(HiddenPeriod, static_cast<int>(Interval_)), Qt::PreciseTimer);
+    StartTimer(std::max(HiddenPeriod, static_cast<int>(Interval_)), Qt::VeryCoarseTimer);
     return;
   }
   // The first tick comes after the delay asked for; the period then settles at its real value.

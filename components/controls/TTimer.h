@@ -21,10 +21,10 @@ class QWindow;
 //
 // A timer owned by a window (a form, or anything on one) follows that window's exposure, as the
 // windowing system reports it: while the window is not exposed (hidden, minimised, on a workspace
-// not shown, or suspended by the compositor) nothing it draws can be seen, so the timer ticks at
-// most once per HiddenPeriod, which still lets its handler act on what happened meanwhile. When
-// the window is exposed again, a tick that is due comes at once and the usual pace follows. A
-// timer owned by no window keeps its usual pace.
+// not shown, or suspended by the compositor) nothing it draws can be seen, so the timer ticks once
+// per HiddenPeriod (or Interval, if longer) on whole seconds, which still lets its handler act on
+// what happened meanwhile. When the window is exposed again, a tick that is due comes at once and
+// the usual pace follows. A timer owned by no window keeps its usual pace.
 //
 // A description may set: Interval, Enabled and OnTimer.
 class TTimer : public QObject {
