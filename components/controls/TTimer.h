@@ -2,7 +2,12 @@
 
 #include "TNotifyEvent.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
+
+class QWidget;
+class QWindow;
 
 // Raises OnTimer repeatedly, at most once per Interval milliseconds, while it is enabled, has a
 // handler and Interval is above 0; also while a modal box is up.
@@ -14,6 +19,13 @@
 // that comes while the handler is still running (because it opened a modal box) is skipped
 // rather than run inside it.
 //
+// A timer owned by a window (a form, or anything on one) follows that window's exposure, as the
+// windowing system reports it: while the window is not exposed (hidden, minimised, on a workspace
+// not shown, or suspended by the compositor) nothing it draws can be seen, so the timer ticks once
+// per HiddenPeriod (or Interval, if longer) on whole seconds, which still lets its handler act on
+// what happened meanwhile. When the window is exposed again, a tick that is due comes at once and
+// the usual pace follows. A timer owned by no window keeps its usual pace.
+//
 // A description may set: Interval, Enabled and OnTimer.
 class TTimer : public QObject {
   Q_OBJECT
@@ -24,6 +36,7 @@ class TTimer : public QObject {
 
 public:
   static constexpr int MinimumPeriod = 50;
+  static constexpr int HiddenPeriod = 1000;
 
   Q_INVOKABLE explicit TTimer(TComponent* Owner);
 
@@ -36,14 +49,22 @@ public:
 
 protected:
   void timerEvent(QTimerEvent* Event) override;
+  bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
-  void UpdateTimer();
+  bool Exposed() const;
+  void WatchWindow();
+  void UpdateTimer(int FirstDelay);
+  void StartTimer(int Milliseconds, Qt::TimerType Type);
 
   TNotifyEvent OnTimer_;
   uint Interval_ = 1000;
   bool Enabled_ = true;
   bool FirstTick_ = true;
   bool Running_ = false;
+  bool Exposed_ = true;
   int TimerId_ = 0;
+  QElapsedTimer SinceTick_;
+  QPointer<QWidget> Window_;
+  QPointer<QWindow> Handle_;
 };

@@ -7,6 +7,7 @@
 #include <QAbstractEventDispatcher>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QWindow>
 #include <stdexcept>
 #include <string>
 
@@ -100,4 +101,38 @@ TEST_F(EventLoop, TheFirstTickComesAfterTheDescribedInterval) {
   EXPECT_EQ(Periods(), QList<int>{static_cast<int>(Form->Timer1->GetInterval())});
   ASSERT_TRUE(QTest::qWaitFor([this] { return Form->Ticks > 0; }));
   EXPECT_EQ(Periods(), QList<int>{TTimer::MinimumPeriod});
+}
+
+// While its form is not exposed a timer keeps ticking, at most once a HiddenPeriod over the time
+// that really passed; exposed again, it ticks at once and then at its usual pace again.
+TEST_F(EventLoop, ATimerSlowsDownWhileItsFormIsNotExposedAndTicksAtOnceWhenItIs) {
+  QWindow* Window = Form->windowHandle();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Window));
+  Form->Timer1->SetEnabled(true);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->Ticks >= 2; }));
+  Form->hide();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Window->isExposed(); }));
+  Form->Ticks = 0;
+  QElapsedTimer Waited;
+  Waited.start();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->Ticks >= 2; }, 10 * TTimer::HiddenPeriod))
+      << "the timer stopped while its form was hidden";
+  EXPECT_LE(Form->Ticks, Waited.elapsed() / TTimer::HiddenPeriod + 1);
+
+  // Shown right after a slow tick, so that the next slow one is a HiddenPeriod off: the tick that
+  // follows the exposure comes long before it.
+  const int Before = Form->Ticks;
+  Form->show();
+  QElapsedTimer Showing;
+  Showing.start();
+  while (!Window->isExposed() && Showing.elapsed() < 10 * TTimer::HiddenPeriod)
+    QCoreApplication::processEvents();
+  ASSERT_TRUE(Window->isExposed());
+  Showing.start();
+  while (Form->Ticks == Before && Showing.elapsed() < TTimer::HiddenPeriod / 2)
+    QCoreApplication::processEvents();
+  EXPECT_GT(Form->Ticks, Before) << "no tick at once on exposure";
+  Form->Ticks = 0;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Form->Ticks >= 8; }, 4 * TTimer::HiddenPeriod))
+      << "the usual pace did not come back";
 }

@@ -4,9 +4,12 @@
 #include "ShortestRun.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
+#include <QWindow>
 #include <memory>
 
 namespace {
@@ -171,6 +174,30 @@ TEST_F(QuizWindow, AFullRunEndsWithTheWindowClosedAfterTwentyOneCorrectAnswers) 
   EXPECT_FALSE(Form1->isVisible());
   EXPECT_EQ(Watcher.Texts().count("correct!"), QuestionCount);
   EXPECT_EQ(Watcher.Texts().count("incorrect!"), QuestionCount);
+}
+
+// Hidden, the window is refreshed only once a second, yet shown again it puts back at once the
+// question typed over meanwhile; and a quiz that ends while it is hidden still closes it.
+TEST_F(QuizWindow, HiddenItCatchesUpAtOnceWhenShownAndStillClosesWhenTheQuizEnds) {
+  ASSERT_TRUE(ShowsWhatIsUp());
+  QWindow* const Window = Form1->windowHandle();
+  Form1->hide();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Window->isExposed(); }));
+  Form1->Memo1->setPlainText("xyz");
+  Form1->show();
+  QElapsedTimer Showing;
+  Showing.start();
+  while (Shown(Form1->Memo1) != FirstQuestion && Showing.elapsed() < TTimer::HiddenPeriod / 2)
+    QCoreApplication::processEvents();
+  EXPECT_EQ(Shown(Form1->Memo1), FirstQuestion);
+
+  Form1->hide();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Window->isExposed(); }));
+  CurrentQuestion = QuestionCount;
+  bool Stuck = false;
+  QTimer::singleShot(10 * TTimer::HiddenPeriod, Form1, [&] { Stuck = true, Form1->Close(); });
+  Application->Run();
+  EXPECT_FALSE(Stuck) << "the hidden window stayed open after the quiz ended";
 }
 
 // In the moment between the last correct answer and the window closing there is nothing left to
