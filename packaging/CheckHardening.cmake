@@ -1,7 +1,10 @@
 # Checks that the built program carries the hardening the top-level CMakeLists.txt asks for,
 # whatever flags the build was given: a position-independent executable, relocations read-only
 # (RELRO) and resolved at start-up (BIND_NOW), the stack protector and, in an optimised build,
-# the fortified versions of the C library's functions.
+# the fortified versions of the C library's functions. Debian's hardening-check and blhc check
+# the package's build (scripts/package), where Debian's build flags bring the same; this check
+# is for every other build (scripts/test, scripts/run, a plain cmake), hardened by the project's
+# own flags alone.
 #
 # cmake -D READELF=... -D PROGRAM=... -D FORTIFIED=ON|OFF -P CheckHardening.cmake
 foreach(var IN ITEMS READELF PROGRAM FORTIFIED)

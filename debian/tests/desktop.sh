@@ -66,7 +66,13 @@ start_quiz() {
   quiz=$!
   window=$(timeout 60 xdotool search --sync --all --onlyvisible --pid "$quiz" --name "^$title\$" |
     head -n 1)
-  [ -n "$window" ] || fail "no window titled '$title' within 60 s"
+  if [ -z "$window" ]; then
+    kill -0 "$quiz" 2>/dev/null && state="still runs" || state="has ended"
+    shown=$(xdotool search --onlyvisible --name . 2>/dev/null | while read -r w; do
+      printf "'%s' " "$(xdotool getwindowname "$w")"
+    done)
+    fail "no window titled '$title' within 60 s; the program $state; windows shown: ${shown:-none}"
+  fi
   [ "$(xdotool getwindowname "$window")" = "$title" ] ||
     fail "the window is titled '$(xdotool getwindowname "$window")', not '$title'"
 }
