@@ -74,6 +74,22 @@
         <source>too little memory, or too many processes for this user (ulimit -u)</source>
         <translation>메모리가 부족하거나, 이 사용자가 실행한 프로세스가 너무 많습니다(ulimit -u)</translation>
     </message>
+    <message>
+        <source>%1=%2 is not a usable scale (a positive number that keeps the window on its screen); going on at the usual scale</source>
+        <translation>%1=%2은(는) 쓸 수 있는 배율이 아닙니다(창이 화면 안에 들어오는 양수여야 합니다). 기본 배율로 계속합니다</translation>
+    </message>
+    <message>
+        <source>XAUTHORITY names %1, which is not a file; set it to the X authority file, or unset it</source>
+        <translation>XAUTHORITY가 가리키는 %1은(는) 파일이 아닙니다. X 인증 파일을 가리키도록 설정하거나 설정을 지우세요</translation>
+    </message>
+    <message>
+        <source>cannot open a window on %1: it has no screen</source>
+        <translation>%1에서 창을 열 수 없습니다: 화면이 없습니다</translation>
+    </message>
+    <message>
+        <source>cannot paint on a screen of %1 bits a pixel; it needs at least 16</source>
+        <translation>픽셀당 %1비트인 화면에는 그릴 수 없습니다. 16비트 이상이어야 합니다</translation>
+    </message>
 </context>
 <context>
     <name>StrToInt</name>

@@ -199,6 +199,7 @@ void TApplication::Initialize() {
   if (!QApplication::instance()) {
     if (ShortageBeforeStart() != Shortage::None)
       ReportStartupFailure({}, {}, QString(), Shortage::Descriptors, *StartupTranslations);
+    SettleToolkitEnvironment(*StartupTranslations);
     StderrCapture Printed;
     Held.Output = &Printed;
     PassedOnTo = qInstallMessageHandler(StartupMessageHandler);
@@ -213,6 +214,7 @@ void TApplication::Initialize() {
     Printed.PassOn();
     PassOnWaiting();
     FinalizeBeforeStatics();
+    RequirePaintableScreen(*StartupTranslations);
   }
   Translations_->Install();
   SetEventExceptionReport([](const Exception& E) { Application->ShowException(E); });

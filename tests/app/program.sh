@@ -3,12 +3,20 @@
 # signal ends it with 0 within 5 s even where it stalls or starves; losing its display, with 1.
 # Without Xvfb, xdotool and weston: 77 after the rest. Fewer limits under the sanitizers.
 set -u
-program=$1 platforms=$2 fonts_no_hangul=$3 entry=$4 sanitized=$5 short_of_memory=$6
+program=$1 platforms=$2 fonts_no_hangul=$3 entry=$4 sanitized=$5 short_of_memory=$6 fonts=$7
 scratch=$(mktemp -d) server="" mute="" signal=TERM failed=0
 log=$scratch/log esc=$(printf '\033') bel=$(printf '\007')
 trap 'kill -KILL $server $mute 2>/dev/null; rm -rf "$scratch"' EXIT
 export LC_ALL=C.UTF-8 LANGUAGE="" QT_QPA_PLATFORM="" XDG_RUNTIME_DIR="$scratch"
-unset DISPLAY WAYLAND_DISPLAY
+# The same machine whatever desktop it is run from: its own fonts, no session's bus, input method,
+# theme, scale or locale.
+export FONTCONFIG_FILE="$fonts" DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/no-bus"
+unset DISPLAY WAYLAND_DISPLAY XAUTHORITY AT_SPI_BUS_ADDRESS QT_IM_MODULE XMODIFIERS GTK_IM_MODULE \
+  QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE GTK_MODULES KDE_FULL_SESSION XDG_CURRENT_DESKTOP \
+  XDG_SESSION_TYPE XDG_SESSION_DESKTOP DESKTOP_SESSION QT_ACCESSIBILITY \
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI \
+  QT_ENABLE_HIGHDPI_SCALING QT_AUTO_SCREEN_SCALE_FACTOR QT_SCALE_FACTOR_ROUNDING_POLICY \
+  FONTCONFIG_PATH LANG LC_CTYPE LC_MESSAGES
 
 fail() { echo "FAIL: $*"; failed=1; }
 # wait_for CONDITION [TENTHS]: until it holds, for a minute at most (or TENTHS of a second).
@@ -42,6 +50,9 @@ case "$lines $out" in "1 "*xvfb-run*) ;; *) fail "no display: not one line of ad
 run "no display, in Korean" 1 "디스플레이를 열 수 없습니다" "" LANGUAGE=ko
 run "unknown platform" 1 "platform 'no-such'" "" QT_QPA_PLATFORM=no-such
 run "no X server" 1 "X display ':9999'" "" DISPLAY=:9999
+run "Wayland asked for" 1 "platform 'wayland'" "" QT_QPA_PLATFORM=wayland
+case "$out" in *"Wayland compositor"*) ;; *) fail "Wayland asked for: no Wayland hint: $out" ;; esac
+echo "$out" | grep DISPLAY && fail "Wayland asked for: DISPLAY blamed (above)"
 run "Wayland only" 1 "Wayland display 'no-such'" "" WAYLAND_DISPLAY=no-such XDG_SESSION_TYPE=wayland
 case "$out" in *"Wayland compositor"*) ;; *) fail "Wayland only: no Wayland hint: $out" ;; esac
 echo "$out" | grep -E 'DISPLAY|X (server|display)|XAUTHORITY' && fail "Wayland: X blamed (above)"
@@ -151,7 +162,25 @@ done
 [ "$sanitized" = 1 ] || for limit in 80000 88000 92160 100000 105000 110000; do
   run "$limit KiB" "0 1" "too little memory" "$up" prlimit --as=$((limit * 1024))
 done
-run QT_SCALE_FACTOR=1000 0 "" "$shown" QT_SCALE_FACTOR=1000
+# Scales it cannot use: named, then dropped.
+for setting in QT_SCALE_FACTOR=-1 QT_SCALE_FACTOR=0 QT_SCALE_FACTOR=nan QT_SCALE_FACTOR=inf \
+  QT_SCALE_FACTOR=100 QT_SCREEN_SCALE_FACTORS=1e9 QT_SCREEN_SCALE_FACTORS=x=2,y=-1 \
+  QT_FONT_DPI=100000; do
+  run "$setting" 0 "" "$shown" "$setting"
+  grep -q "${setting%%=*}=.* usable scale" "$log" || fail "$setting: not named: $out"
+done
+run "QT_SCALE_FACTOR=2" 0 "" "$shown" QT_SCALE_FACTOR=2
+[ -s "$log" ] && fail "QT_SCALE_FACTOR=2: said $(cat "$log")"
+# An X authority file that never ends or never comes.
+mkfifo "$scratch/fifo"
+for authority in /dev/zero "$scratch/fifo"; do
+  run "XAUTHORITY=$authority" 1 "XAUTHORITY names '$authority'" "" XAUTHORITY="$authority"
+done
+kill -TERM "$server" && wait "$server" 2>/dev/null
+# A screen of 8 bits a pixel, which the toolkit cannot paint on.
+Xvfb -displayfd 3 -screen 0 640x480x8 -nolisten tcp 3>"$scratch/display8" 2>/dev/null & server=$!
+wait_for '[ -s "$scratch/display8" ]'
+run "8 bits a pixel" 1 "8 bits a pixel" "$shown" DISPLAY=":$(cat "$scratch/display8")"
 
 # lost NAME STATUSES: once the server is gone it ends by itself, saying at most one line (Qt's
 # Wayland plugin may say it from two threads at once).

@@ -4,14 +4,18 @@
 #include "TerminalText.h"
 #include "Translations.h"
 
+#include <QGuiApplication>
 #include <QRegularExpression>
+#include <QScreen>
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -205,11 +209,81 @@ bool IsBrokenConnection(const QString& Text) {
   return Text.startsWith(QStringLiteral("The X11 connection broke"));
 }
 
+namespace {
+
+// The largest scale taken: the window, some 400 pixels wide as designed, then still fits a wide
+// screen of today; a hundred times that fits none.
+constexpr double LargestScale = 8;
+constexpr double UsualDpi = 96;
+
+// Whether Text is a number in (0, Largest].
+bool IsUsable(const QString& Text, double Largest) {
+  bool Ok = false;
+  const double Value = Text.trimmed().toDouble(&Ok);
+  return Ok && std::isfinite(Value) && Value > 0 && Value <= Largest;
+}
+
+// QT_SCREEN_SCALE_FACTORS: factors separated by ';' or ',', each alone (by the screens' order) or
+// after a screen's name and '='.
+bool IsUsableScreenScales(const QString& Text) {
+  const QStringList Entries =
+      Text.split(QRegularExpression(QStringLiteral("[;,]")), Qt::SkipEmptyParts);
+  return !Entries.isEmpty() && std::all_of(Entries.begin(), Entries.end(), [](const QString& E) {
+    return IsUsable(E.section(QLatin1Char('='), -1), LargestScale);
+  });
+}
+
+void DropUnusable(const char* Name, bool Usable) {
+  if (Usable || !qEnvironmentVariableIsSet(Name))
+    return;
+  Say(Tr(QT_TRANSLATE_NOOP("StartupFailure",
+                           "%1=%2 is not a usable scale (a positive number that keeps the window "
+                           "on its screen); going on at the usual scale"),
+         {QString::fromLatin1(Name), Quoted(Env(Name))}));
+  qunsetenv(Name);
+}
+
+} // namespace
+
+void SettleToolkitEnvironment(const Translations& Texts) {
+  Catalogue = &Texts;
+  DropUnusable("QT_SCALE_FACTOR", IsUsable(Env("QT_SCALE_FACTOR"), LargestScale));
+  DropUnusable("QT_SCREEN_SCALE_FACTORS", IsUsableScreenScales(Env("QT_SCREEN_SCALE_FACTORS")));
+  DropUnusable("QT_FONT_DPI", IsUsable(Env("QT_FONT_DPI"), UsualDpi * LargestScale));
+  const QByteArray Authority = qgetenv("XAUTHORITY");
+  struct stat Status {};
+  if (!Authority.isEmpty() && stat(Authority.constData(), &Status) == 0 &&
+      !S_ISREG(Status.st_mode)) {
+    Say(Tr(QT_TRANSLATE_NOOP("StartupFailure",
+                             "XAUTHORITY names %1, which is not a file; set it to the X "
+                             "authority file, or unset it"),
+           {Quoted(QString::fromLocal8Bit(Authority))}));
+    std::_Exit(EXIT_FAILURE);
+  }
+}
+
+void RequirePaintableScreen(const Translations& Texts) {
+  Catalogue = &Texts;
+  const QScreen* Screen = QGuiApplication::primaryScreen();
+  if (!Screen) {
+    Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "cannot open a window on %1: it has no screen"),
+           {Tried(Platforms())}));
+    std::_Exit(EXIT_FAILURE);
+  }
+  if (Screen->depth() < 16) {
+    Say(Tr(QT_TRANSLATE_NOOP("StartupFailure",
+                             "cannot paint on a screen of %1 bits a pixel; it needs at least 16"),
+           {QString::number(Screen->depth())}));
+    std::_Exit(EXIT_FAILURE);
+  }
+}
+
 void ReportStartupFailure(const std::vector<ToolkitMessage>& Messages, const QStringList& Printed,
                           const QString& Fatal, Shortage Found, const Translations& Texts) {
   Catalogue = &Texts;
   const Platforms Platform;
-  const bool NamesADisplayPlatform = Platform.Named.isEmpty() || Platform.Wayland || Platform.X;
+  // Wayland asked for by name: libwayland then tries its usual socket, DISPLAY plays no part.
+  const bool NamesADisplayPlatform = Platform.Named.isEmpty() || Platform.X;
   if (Env("DISPLAY").isEmpty() && Env("WAYLAND_DISPLAY").isEmpty() && NamesADisplayPlatform) {
     Say(Tr(QT_TRANSLATE_NOOP("StartupFailure",
                              "cannot open a display (is DISPLAY set?); start it from a desktop "

@@ -29,6 +29,18 @@ Shortage ShortageNow();
 // descriptor) or loses its input method, without saying why.
 Shortage ShortageBeforeStart();
 
+// Before the toolkit starts: settles what it would read from the environment and could not use.
+// A scale (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS) or font resolution (QT_FONT_DPI) that is not
+// a positive number, or that would make the window many times larger than a screen, is named in
+// one line and dropped: the program goes on at the usual scale. An XAUTHORITY that names something
+// other than a file (a device or a pipe, which the X library would read for ever) is named, and
+// the program ends with exit status 1.
+void SettleToolkitEnvironment(const Translations& Texts);
+
+// Once the toolkit has started: where it has no screen, or one with fewer than 16 bits a pixel
+// (which it cannot paint on), says so in one line and ends the program with exit status 1.
+void RequirePaintableScreen(const Translations& Texts);
+
 // Tells, in at most three lines on standard error, why the toolkit could not start: which
 // display or platform was tried, and the toolkit's own reason (Messages: what it said while
 // starting; Printed: the lines its libraries printed; Fatal: its last word) with a hint that fits
