@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QResizeEvent>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -24,6 +25,19 @@ TCustomForm::TCustomForm(TComponent* Owner)
     : QWidget(qobject_cast<QWidget*>(Owner), Qt::Window), TControl(static_cast<QWidget&>(*this)) {
   static const bool AccessibleAsWindow = (QAccessible::installFactory(FormAccessible), true);
   (void)AccessibleAsWindow;
+  // The screens' extent changes as screens come, go or change their size.
+  const auto Watch = [this](QScreen* Screen) {
+    connect(Screen, &QScreen::virtualGeometryChanged, this, &TCustomForm::KeepWithinScreens);
+  };
+  const QList<QScreen*> Screens = QGuiApplication::screens();
+  std::for_each(Screens.begin(), Screens.end(), Watch);
+  connect(qApp, &QGuiApplication::screenAdded, this, [this, Watch](QScreen* Screen) {
+    Watch(Screen);
+    KeepWithinScreens();
+  });
+  connect(qApp, &QGuiApplication::screenRemoved, this, &TCustomForm::KeepWithinScreens,
+          Qt::QueuedConnection);
+  KeepWithinScreens();
 }
 
 AnsiString TCustomForm::GetText() const {
@@ -37,6 +51,7 @@ void TCustomForm::SetText(const AnsiString& Value) {
 void TCustomForm::SetBounds(int Left, int Top, int Width, int Height) {
   OuterSize_ = QSize(Width, Height);
   OuterSizeFitted_ = false;
+  KeepWithinScreens();
   move(Left, Top);
   resize(OuterSize_);
   FitOuterSize();
@@ -84,6 +99,7 @@ void TCustomForm::setVisible(bool Visible) {
 void TCustomForm::showEvent(QShowEvent* Event) {
   QWidget::showEvent(Event);
   FitOuterSize();
+  KeepWithinScreens();
   if (Shown_)
     return;
   Shown_ = true;
@@ -94,6 +110,16 @@ void TCustomForm::showEvent(QShowEvent* Event) {
 void TCustomForm::moveEvent(QMoveEvent* Event) {
   QWidget::moveEvent(Event);
   FitOuterSize();
+}
+
+void TCustomForm::resizeEvent(QResizeEvent* Event) {
+  QWidget::resizeEvent(Event);
+  // The window manager keeps to the largest size the window asks for; another client's request,
+  // or a window system without a manager, may not. Painted at such a size, the window would take
+  // gigabytes; it goes back before its next paint.
+  const QSize Bounded = size().boundedTo(maximumSize());
+  if (Bounded != size())
+    resize(Bounded);
 }
 
 void TCustomForm::closeEvent(QCloseEvent* Event) {
@@ -135,6 +161,19 @@ void TCustomForm::KeepOnScreen() {
     move(Placed);
 }
 
+// The largest client area the screens together can show (the bounding rectangle of all of them,
+// less the frame), or the designed one where that is larger.
+void TCustomForm::KeepWithinScreens() {
+  const QScreen* Screen = screen();
+  if (Screen == nullptr)
+    return;
+  const QSize Frame = (frameGeometry().size() - size()).expandedTo(QSize(0, 0));
+  QSize Largest = Screen->virtualSize() - Frame;
+  if (OuterSize_.isValid())
+    Largest = Largest.expandedTo(OuterSize_ - Frame);
+  setMaximumSize(Largest.expandedTo(QSize(1, 1)));
+}
+
 // Width and Height include the window frame; the frame is only known once a window manager has
 // decorated the window, so the client area is shrunk by it then. Without a window manager there
 // is no frame and nothing to do.
@@ -145,6 +184,7 @@ void TCustomForm::FitOuterSize() {
   if (Frame.width() <= 0 && Frame.height() <= 0)
     return;
   OuterSizeFitted_ = true;
+  KeepWithinScreens();
   resize(OuterSize_ - Frame);
   // A window manager may have moved the window as it first framed it, at its first size, to keep
   // more of it on the screen.

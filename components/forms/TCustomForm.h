@@ -15,7 +15,9 @@
 // or, when larger than the area either way, to the area's top-left corner. Its size stays as
 // designed. When shown, and again whenever a message box over it has closed, the first control in
 // tab order gets the focus. Closing the application's main form ends TApplication::Run. To
-// assistive technology (a screen reader) it is a window named by its caption.
+// assistive technology (a screen reader) it is a window named by its caption. It never grows
+// past what its screens together can show, or its designed size where that is larger, whoever
+// asks it to (another program, the window manager): asked for more, it takes that much.
 //
 // A description may set: the control properties (TControl.h), Caption, and the design-time
 // OldCreateOrder, PixelsPerInch and TextHeight, which are kept but change nothing. It lists the
@@ -56,11 +58,13 @@ signals:
 protected:
   void showEvent(QShowEvent* Event) override;
   void moveEvent(QMoveEvent* Event) override;
+  void resizeEvent(QResizeEvent* Event) override;
   void closeEvent(QCloseEvent* Event) override;
 
 private:
   void KeepOnScreen();
   void FitOuterSize();
+  void KeepWithinScreens();
 
   QPointer<QWidget> FirstInTabOrder_;
   QSize OuterSize_;

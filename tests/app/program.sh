@@ -4,6 +4,7 @@
 # Without Xvfb, xdotool and weston: 77 after the rest. Fewer limits under the sanitizers.
 set -u
 program=$1 platforms=$2 fonts_no_hangul=$3 entry=$4 sanitized=$5 short_of_memory=$6 fonts=$7
+least=$8 # MB of address space
 scratch=$(mktemp -d) server="" mute="" signal=TERM failed=0
 log=$scratch/log esc=$(printf '\033') bel=$(printf '\007')
 trap 'kill -KILL $server $mute 2>/dev/null; rm -rf "$scratch"' EXIT
@@ -152,16 +153,23 @@ x11() {
 }
 x11
 # Too few descriptors: GLib gives up on a thread's wake-up pipe and crashes, or the window waits
-# for ever for the shared memory it was to paint into. Too little memory (KiB): a thread the
-# toolkit needs cannot start, its X connection fails while it starts, or a reply never comes.
-# A paint that takes minutes: a window a thousand times its size.
+# for ever for the shared memory it was to paint into.
 shown='xdotool search --onlyvisible --pid $pid >/dev/null 2>&1'
 for limit in 9 10 11 12 13; do
   run "$limit descriptors" "0 1" "too few file descriptors" "$shown" prlimit --nofile=$limit
 done
-[ "$sanitized" = 1 ] || for limit in 80000 88000 92160 100000 105000 110000; do
-  run "$limit KiB" "0 1" "too little memory" "$up" prlimit --as=$((limit * 1024))
-done
+# Less address space than the least it is started with: refused before the toolkit loads (which
+# would fail at any point), in the user's language; with the least, the window shows its text.
+[ "$sanitized" = 1 ] || {
+  for limit in 64 100 $((least - 1)); do
+    run "$limit MB" 1 "too little memory: the address space is limited to $limit MB (ulimit -v)" \
+      "" prlimit --as=$((limit << 20))
+  done
+  run "$((least - 1)) MB, in Korean" 1 "주소 공간이 $((least - 1))MB로 제한되어 있습니다" "" \
+    LANGUAGE=ko prlimit --as=$(((least - 1) << 20))
+  run "$least MB" 0 "" "$shown" prlimit --as=$((least << 20))
+  [ -s "$log" ] && fail "$least MB: said $(cat "$log")"
+}
 # Scales it cannot use: named, then dropped.
 for setting in QT_SCALE_FACTOR=-1 QT_SCALE_FACTOR=0 QT_SCALE_FACTOR=nan QT_SCALE_FACTOR=inf \
   QT_SCALE_FACTOR=100 QT_SCREEN_SCALE_FACTORS=1e9 QT_SCREEN_SCALE_FACTORS=x=2,y=-1 \
@@ -171,6 +179,23 @@ for setting in QT_SCALE_FACTOR=-1 QT_SCALE_FACTOR=0 QT_SCALE_FACTOR=nan QT_SCALE
 done
 run "QT_SCALE_FACTOR=2" 0 "" "$shown" QT_SCALE_FACTOR=2
 [ -s "$log" ] && fail "QT_SCALE_FACTOR=2: said $(cat "$log")"
+# Another client makes the window as large as X allows: it takes at most its screen, not the
+# gigabytes such a window would take to paint.
+resized() {
+  eval "$shown" || return 1
+  window=$(xdotool search --onlyvisible --pid $pid | head -n 1) && sleep 0.5
+  before=$(awk '/^VmRSS/ { print $2 }' /proc/$pid/status)
+  xdotool windowsize "$window" 32767 32767 && sleep 2
+  after=$(awk '/^VmRSS/ { print $2 }' /proc/$pid/status)
+  geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+  [ $((after - before)) -lt 65536 ] || fail "resized: $before KiB resident, then $after KiB"
+  [ "${geometry%x*}" -le "$screen_width" ] && [ "${geometry#*x}" -le "$screen_height" ] ||
+    fail "resized: $geometry on a screen of ${screen_width}x$screen_height"
+}
+read -r screen_width screen_height <<EOF
+$(xdotool getdisplaygeometry)
+EOF
+run "resized to 32767x32767" 0 "" resized
 # An X authority file that never ends or never comes.
 mkfifo "$scratch/fifo"
 for authority in /dev/zero "$scratch/fifo"; do
