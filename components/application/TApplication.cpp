@@ -17,6 +17,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <malloc.h>
 #include <mutex>
 #include <new>
 #include <vector>
@@ -197,6 +198,11 @@ void TApplication::Initialize() {
     Translations_ = std::make_unique<Translations>();
   StartupTranslations = Translations_.get();
   if (!QApplication::instance()) {
+    // One heap for all threads. By default the C library gives each thread that allocates a
+    // heap of its own, and reserves 64 MB of address space for each: several hundred MB in all,
+    // more or less by the threads' timing, for a program that allocates a few MB. Under a limit
+    // on the address space (ulimit -v) that made what the program needs depend on chance.
+    mallopt(M_ARENA_MAX, 1);
     if (ShortageBeforeStart() != Shortage::None)
       ReportStartupFailure({}, {}, QString(), Shortage::Descriptors, *StartupTranslations);
     SettleToolkitEnvironment(*StartupTranslations);
@@ -204,6 +210,14 @@ void TApplication::Initialize() {
     Held.Output = &Printed;
     PassedOnTo = qInstallMessageHandler(StartupMessageHandler);
     Toolkit_ = std::make_unique<QApplication>(Argc, Argv);
+    std::vector<ToolkitMessage> Said;
+    {
+      const std::lock_guard<std::mutex> Guard(Held.Lock);
+      for (const ToolkitMessage& Message : Held.Said)
+        if (!IsNoteWithoutNews(Message.Text))
+          Said.push_back(Message);
+    }
+    RequirePaintableScreen(Said, Printed, *StartupTranslations);
     {
       const std::lock_guard<std::mutex> Guard(Held.Lock);
       qInstallMessageHandler(RunMessageHandler);
@@ -214,7 +228,6 @@ void TApplication::Initialize() {
     Printed.PassOn();
     PassOnWaiting();
     FinalizeBeforeStatics();
-    RequirePaintableScreen(*StartupTranslations);
   }
   Translations_->Install();
   SetEventExceptionReport([](const Exception& E) { Application->ShowException(E); });

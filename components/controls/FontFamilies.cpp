@@ -8,10 +8,12 @@
 namespace {
 
 // Listing the faces that have Hangul means loading every face's details, so it is only done when
-// none of the Korean faces asked for is there.
+// none of the Korean faces asked for is there. A platform that lists no faces at all (the
+// "minimal" one, which paints nowhere) knows nothing of those installed: nothing to say then.
 void WarnIfNoHangul() {
   static bool Warned = false;
-  if (Warned || !QFontDatabase::families(QFontDatabase::Korean).isEmpty())
+  if (Warned || !QFontDatabase::families(QFontDatabase::Korean).isEmpty() ||
+      QFontDatabase::families().isEmpty())
     return;
   Warned = true;
   const QString Text = QCoreApplication::translate(

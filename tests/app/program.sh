@@ -51,6 +51,9 @@ case "$lines $out" in "1 "*xvfb-run*) ;; *) fail "no display: not one line of ad
 run "no display, in Korean" 1 "디스플레이를 열 수 없습니다" "" LANGUAGE=ko
 run "unknown platform" 1 "platform 'no-such'" "" QT_QPA_PLATFORM=no-such
 run "no X server" 1 "X display ':9999'" "" DISPLAY=:9999
+# A platform with no screen: said in two lines, the toolkit's reason in the second.
+run "no framebuffer" 1 "it has no screen" "" QT_QPA_PLATFORM=linuxfb:fb=/no-such-fb
+case "$lines $out" in "2 "*"Qt says: "*"/no-such-fb"*) ;; *) fail "no framebuffer: $out" ;; esac
 run "Wayland asked for" 1 "platform 'wayland'" "" QT_QPA_PLATFORM=wayland
 case "$out" in *"Wayland compositor"*) ;; *) fail "Wayland asked for: no Wayland hint: $out" ;; esac
 echo "$out" | grep DISPLAY && fail "Wayland asked for: DISPLAY blamed (above)"
@@ -97,6 +100,9 @@ export QT_QPA_PLATFORM=offscreen
 # has MASK SIGNAL: SIGNAL's bit is set in the program's mask (SigCgt: caught, SigIgn: ignored).
 has() { mask=$(sed -n "s/^$1:\\s*//p" /proc/$pid/status) && [ $((0x$mask >> ($2 - 1) & 1)) = 1 ]; }
 up='has SigCgt 15 2>/dev/null'
+# A platform that lists no fonts says nothing of the fonts installed.
+run "minimal" 0 "" "$up && sleep 1" QT_QPA_PLATFORM=minimal
+[ -s "$log" ] && fail "minimal: said $(cat "$log")"
 # Sent once up, and pending at exec (blocked, raised) before the toolkit has even started. TERM
 # last: it is the signal sent from here on.
 for signal in INT HUP TERM; do

@@ -1,6 +1,7 @@
 #include "StartupFailure.h"
 
 #include "Quoted.h"
+#include "StderrCapture.h"
 #include "TerminalText.h"
 #include "Translations.h"
 
@@ -262,12 +263,23 @@ void SettleToolkitEnvironment(const Translations& Texts) {
   }
 }
 
-void RequirePaintableScreen(const Translations& Texts) {
+void RequirePaintableScreen(const std::vector<ToolkitMessage>& Messages, StderrCapture& Printed,
+                            const Translations& Texts) {
   Catalogue = &Texts;
   const QScreen* Screen = QGuiApplication::primaryScreen();
+  if (Screen && Screen->depth() >= 16)
+    return;
+  static_cast<void>(Printed.Release()); // said in its place below, or of no use
   if (!Screen) {
     Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "cannot open a window on %1: it has no screen"),
            {Tried(Platforms())}));
+    QStringList Reasons;
+    for (const ToolkitMessage& Message : Messages)
+      Reasons << Message.Text.trimmed();
+    Reasons.removeAll(QString());
+    if (!Reasons.isEmpty())
+      Say(Tr(QT_TRANSLATE_NOOP("StartupFailure", "Qt says: %1"),
+             {Reasons.join(QStringLiteral("; "))}));
     std::_Exit(EXIT_FAILURE);
   }
   if (Screen->depth() < 16) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class StderrCapture;
 class Translations;
 
 // A message the toolkit gave while it started: its logging category ("qt.qpa.xcb"; empty for
@@ -37,9 +38,12 @@ Shortage ShortageBeforeStart();
 // the program ends with exit status 1.
 void SettleToolkitEnvironment(const Translations& Texts);
 
-// Once the toolkit has started: where it has no screen, or one with fewer than 16 bits a pixel
-// (which it cannot paint on), says so in one line and ends the program with exit status 1.
-void RequirePaintableScreen(const Translations& Texts);
+// Once the toolkit has started, while what it printed is still held back (Printed, dropped if the
+// program ends here): where it has no screen, says so in one line, and in a second what it said
+// while it started (Messages); where its screen has fewer than 16 bits a pixel (which it cannot
+// paint on), says so in one line. Either way, ends the program with exit status 1.
+void RequirePaintableScreen(const std::vector<ToolkitMessage>& Messages, StderrCapture& Printed,
+                            const Translations& Texts);
 
 // Tells, in at most three lines on standard error, why the toolkit could not start: which
 // display or platform was tried, and the toolkit's own reason (Messages: what it said while
