@@ -114,10 +114,10 @@ void TCustomForm::moveEvent(QMoveEvent* Event) {
 
 void TCustomForm::resizeEvent(QResizeEvent* Event) {
   QWidget::resizeEvent(Event);
-  // The window manager keeps to the largest size the window asks for; another client's request,
-  // or a window system without a manager, may not. Painted at such a size, the window would take
-  // gigabytes; it goes back before its next paint.
-  const QSize Bounded = size().boundedTo(maximumSize());
+  // Another client's request, or the window manager's, may make the window any size the window
+  // system allows. Painted at such a size, it would take gigabytes; it goes back before its next
+  // paint.
+  const QSize Bounded = size().boundedTo(Largest_);
   if (Bounded != size())
     resize(Bounded);
 }
@@ -171,7 +171,7 @@ void TCustomForm::KeepWithinScreens() {
   QSize Largest = Screen->virtualSize() - Frame;
   if (OuterSize_.isValid())
     Largest = Largest.expandedTo(OuterSize_ - Frame);
-  setMaximumSize(Largest.expandedTo(QSize(1, 1)));
+  Largest_ = Largest.expandedTo(QSize(1, 1));
 }
 
 // Width and Height include the window frame; the frame is only known once a window manager has
