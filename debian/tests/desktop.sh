@@ -45,7 +45,7 @@ within() {
 }
 
 start_desktop() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   server=$!
   within 30 '[ -s "$work/display" ]' || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$(cat "$work/display")"

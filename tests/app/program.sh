@@ -153,7 +153,7 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v weston
   { echo "SKIP: the rest needs Xvfb, xdotool and weston"; exit $((failed ? 1 : 77)); }
 x11() {
   rm -f "$scratch/display"
-  Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null & server=$!
+  Xvfb -displayfd 3 -noreset -nolisten tcp 3>"$scratch/display" 2>/dev/null & server=$!
   wait_for '[ -s "$scratch/display" ]'
   export DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=
 }
@@ -209,7 +209,7 @@ for authority in /dev/zero "$scratch/fifo"; do
 done
 kill -TERM "$server" && wait "$server" 2>/dev/null
 # A screen of 8 bits a pixel, which the toolkit cannot paint on.
-Xvfb -displayfd 3 -screen 0 640x480x8 -nolisten tcp 3>"$scratch/display8" 2>/dev/null & server=$!
+Xvfb -displayfd 3 -noreset -screen 0 640x480x8 -nolisten tcp 3>"$scratch/display8" 2>/dev/null & server=$!
 wait_for '[ -s "$scratch/display8" ]'
 run "8 bits a pixel" 1 "8 bits a pixel" "$shown" DISPLAY=":$(cat "$scratch/display8")"
 
