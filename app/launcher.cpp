@@ -43,12 +43,12 @@ void PutShown(const char* Text) {
 // entries of LANGUAGE when it has any, else the locale of LC_ALL, LC_MESSAGES or LANG, the first
 // that is set. English or the C locale ends the search; other languages are passed over.
 bool ReadsKorean() {
-  const char* Listed = std::getenv("LANGUAGE");
+  const char* Listed = std::getenv("LANGUAGE"); // NOLINT(concurrency-mt-unsafe): one thread
   const char* Single = nullptr;
   if (Listed == nullptr || Listed[0] == '\0' || std::strspn(Listed, ":") == std::strlen(Listed)) {
     Listed = nullptr;
     for (const char* Name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-      Single = std::getenv(Name);
+      Single = std::getenv(Name); // NOLINT(concurrency-mt-unsafe): one thread
       if (Single != nullptr && Single[0] != '\0')
         break;
       Single = nullptr;

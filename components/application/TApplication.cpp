@@ -202,7 +202,7 @@ void TApplication::Initialize() {
     // heap of its own, and reserves 64 MB of address space for each: several hundred MB in all,
     // more or less by the threads' timing, for a program that allocates a few MB. Under a limit
     // on the address space (ulimit -v) that made what the program needs depend on chance.
-    mallopt(M_ARENA_MAX, 1);
+    mallopt(M_ARENA_MAX, 1); // NOLINT(concurrency-mt-unsafe): no other thread runs yet
     if (ShortageBeforeStart() != Shortage::None)
       ReportStartupFailure({}, {}, QString(), Shortage::Descriptors, *StartupTranslations);
     SettleToolkitEnvironment(*StartupTranslations);
