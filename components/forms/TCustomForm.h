@@ -69,7 +69,7 @@ private:
   QPointer<QWidget> FirstInTabOrder_;
   QSize OuterSize_;
   QSize Largest_{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX}; // the largest client area (KeepWithinScreens)
-  std::optional<QPoint> OpenAt_; // where the window was placed to open
+  std::optional<QPoint> OpenAt_;                    // where the window was placed to open
   bool OuterSizeFitted_ = false;
   bool Shown_ = false;
   bool OldCreateOrder_ = false;
