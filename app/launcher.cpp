@@ -64,7 +64,7 @@ bool ReadsKorean() {
     };
     if (Is("ko"))
       return true;
-    if (Length > 0 && (Is("en") || Is("C") || Is("POSIX")))
+    if (Is("en") || Is("C") || Is("POSIX"))
       return false;
     if (Listed == nullptr)
       return false;
